@@ -1,0 +1,14 @@
+#pragma once
+// Plain source copy of a pixel block between two images of the same format,
+// clipped to both: the one drawing primitive of the board. No scaling, no
+// blending and no allocation, so it is safe on the drag path.
+
+class QImage;
+
+void gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QImage& src, int srcX, int srcY);
+
+// Copies the whole of src over dst at (0, 0), as far as both reach.
+void gsCopyWhole(QImage& dst, const QImage& src);
+
+// The format every board surface and card picture is kept in.
+constexpr int kSurfaceFormat = 4;  // QImage::Format_RGB32

@@ -1,0 +1,70 @@
+#pragma once
+// The drawing surfaces a game window lends to its game:
+//   picWork  the board: background picture plus the drawn cards (persistent)
+//   picCard  staging surface holding one card picture
+//   picSave  the image of the dragged card or group
+// and the window's own image, which is what the player sees.
+//
+// All surfaces share one pixel format so that every copy is a plain block
+// copy; nothing here allocates once the board has its size.
+
+#include <QImage>
+#include <functional>
+
+class Board {
+public:
+    Board();
+
+    // Board size in pixels; keeps the current background.
+    void resize(int width, int height);
+    int width() const { return mPicWork.width(); }
+    int height() const { return mPicWork.height(); }
+
+    // The background is shown at its own size from the top-left corner;
+    // where it does not reach, the board is white.
+    void setBackground(const QImage& picture);
+
+    // picWork back to its background picture (Cls).
+    void cls();
+
+    // Drawing a card: its picture into picCard, then a 55 x 79 copy onto
+    // picWork at (x, y). picture is 1..52 for a face, 53 for the back.
+    void drawCard(int picture, float x, float y);
+    void drawCard(int picture, int x, int y);
+
+    // Copy all of picWork onto the window's image at (0, 0).
+    void presentBoard();
+    // Ask the window to show its image again.
+    void refreshWindow();
+    // Clear the window's image to the empty board.
+    void clsWindow();
+
+    // A 1-pixel rectangle outline on picWork (used by games that mark places).
+    void drawOutline(int x, int y, int width, int height, QRgb colour);
+
+    QImage& picWork() { return mPicWork; }
+    const QImage& picWork() const { return mPicWork; }
+    const QImage& picCard() const { return mPicCard; }
+    QImage& picSave() { return mPicSave; }
+    const QImage& windowImage() const { return mWindowImage; }
+
+    // picSave becomes width x height; only reallocates when the size changes.
+    void sizePicSave(int width, int height);
+
+    // Called by refreshWindow(); the window installs it.
+    void setRefreshHandler(std::function<void()> handler) { mRefresh = std::move(handler); }
+
+private:
+    void rebuildClearImage();
+
+    QImage mBackground;
+    QImage mClearImage;  // white plus the background, board-sized
+    QImage mPicWork;
+    QImage mPicCard;
+    QImage mPicSave;
+    QImage mWindowImage;
+    std::function<void()> mRefresh;
+};
+
+// Whole pixels from single-precision positions, halves to the even neighbour.
+int gintfRoundHalfEven(float value);

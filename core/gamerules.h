@@ -1,0 +1,58 @@
+#pragma once
+// The contract between the game window and a game object. The window knows
+// no rules: it drives a game only through these operations, in the order the
+// window's handlers call them, and the game answers button states and the
+// cards-left count through the in/out arguments.
+//
+// An operation a game does not offer raises a run-time error when called
+// (number 438), just as a call to a missing member would; the window's
+// handler reports it. Games trap their own errors inside each operation.
+
+#include <QString>
+#include <vector>
+
+class Board;
+
+// Where a card is, for the card-conservation census tests run on every game.
+enum class CardWhere { Table, Stock, Waste, Foundation, Discard };
+
+struct CardLocation {
+    int card;
+    CardWhere where;
+};
+
+class GameRules {
+public:
+    explicit GameRules(Board& board) : mBoard(board) {}
+    virtual ~GameRules() = default;
+    GameRules(const GameRules&) = delete;
+    GameRules& operator=(const GameRules&) = delete;
+
+    virtual int prpClientRight() const = 0;
+    virtual int prpClientBottom() const = 0;
+    virtual QString prpTitle() const = 0;
+
+    virtual void gsInitVar();
+    virtual void gsInitCardPsns();
+    virtual void gsInitNewGame();
+    virtual void gsDrawCards();
+    virtual int gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, int& aintNumCardsInSequence);
+    virtual void gsGetNewPsn(int aintCardFrom, int& aintPrevX, int& aintPrevY);
+    virtual void gsDrawCardBorder();
+    virtual void gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY, int aintCardFrom, int aintCardTo,
+                             bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft);
+    virtual bool gblnfGameOver();
+    virtual void gsDealCard(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft);
+    virtual void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft);
+
+    // Every card of the current deal and where it lies; empty before the
+    // first deal. Used by tests to prove that no card is ever lost.
+    virtual std::vector<CardLocation> census() const = 0;
+
+protected:
+    Board& board() { return mBoard; }
+    const Board& board() const { return mBoard; }
+
+private:
+    Board& mBoard;
+};

@@ -1,0 +1,129 @@
+#include "core/helpviewer.h"
+
+#include "core/platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <QWidget>
+
+namespace {
+const char* const kHelpOnHelp = R"(<html><body>
+<h2><a name="index"></a>Using Help</h2>
+<p>Each game has its own help. Open it from the game window's <b>Help</b> menu:</p>
+<ul>
+<li><b>Index</b> (F1) shows the contents of the game's help.</li>
+<li><b>How To Play</b> goes straight to the rules.</li>
+<li><b>Commands</b> explains the menus and buttons.</li>
+</ul>
+<p>Click a blue link to jump to that topic. Use the scroll bar or the arrow
+and Page keys to read on. Close this window when you are done; it also closes
+when you leave the game.</p>
+</body></html>)";
+
+constexpr qint64 kMaxHelpFileBytes = 4 * 1024 * 1024;
+
+std::function<void(const HelpCall&)>& hook()
+{
+    static std::function<void(const HelpCall&)> h;
+    return h;
+}
+
+class HelpWindow : public QWidget {
+public:
+    HelpWindow()
+    {
+        setAttribute(Qt::WA_DeleteOnClose);
+        setObjectName(QStringLiteral("helpViewer"));
+        resize(520, 560);
+        browser = new QTextBrowser(this);
+        browser->setOpenLinks(true);
+        browser->setOpenExternalLinks(false);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->addWidget(browser);
+    }
+    QTextBrowser* browser;
+    QString file;
+    QString anchor;
+};
+
+QPointer<HelpWindow> viewer;
+
+HelpWindow* ensureViewer()
+{
+    if (!viewer)
+        viewer = new HelpWindow;
+    return viewer;
+}
+
+void showPage(const QString& file, const QString& title, const QString& html, const QString& anchor)
+{
+    HelpWindow* w = ensureViewer();
+    if (w->file != file || w->browser->toHtml().isEmpty())
+        w->browser->setHtml(html);
+    w->file = file;
+    w->anchor = anchor;
+    const QString documentTitle = w->browser->documentTitle();
+    w->setWindowTitle(documentTitle.isEmpty() ? title : documentTitle);
+    w->show();
+    w->raise();
+    w->activateWindow();
+    if (!anchor.isEmpty())
+        w->browser->scrollToAnchor(anchor);
+}
+
+QString notFoundPage(const QString& path)
+{
+    return QStringLiteral("<html><body><h3>Help file not available</h3><p>Cannot open the help file "
+                          "\"%1\".</p><p>Make sure the file is in the program's folder and can be read.</p>"
+                          "</body></html>")
+        .arg(path.toHtmlEscaped());
+}
+}
+
+void gsSetHelpHook(std::function<void(const HelpCall&)> h) { hook() = std::move(h); }
+
+bool WinHelpA(QWidget* owner, const QString& helpFile, int command, int data)
+{
+    Q_UNUSED(owner);
+    if (hook())
+        hook()({helpFile, command, data});
+
+    if (command == HELP_QUIT) {
+        if (viewer && (helpFile.isEmpty() || viewer->file == helpFile || viewer->file.isEmpty()))
+            viewer->close();
+        return true;
+    }
+    if (command == HELP_HELPONHELP) {
+        showPage(QString(), QStringLiteral("Using Help"), QString::fromUtf8(kHelpOnHelp), QStringLiteral("index"));
+        return true;
+    }
+
+    QString anchor;
+    if (command == HELP_INDEX)
+        anchor = QStringLiteral("index");
+    else if (command == HELP_CONTEXT)
+        anchor = QStringLiteral("context-%1").arg(data);
+    else
+        return false;
+
+    // Only a bare name from the program's own folder is opened.
+    const QString name = QFileInfo(helpFile).fileName();
+    const QString path = gstrfProgramFolder() + QLatin1Char('/') + name;
+    QFile file(path);
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxHelpFileBytes) {
+        showPage(QString(), QStringLiteral("Help"), notFoundPage(name.isEmpty() ? helpFile : name), QString());
+        return false;
+    }
+    const QString html = QString::fromUtf8(file.readAll());
+    showPage(name, name, html, anchor);
+    return true;
+}
+
+QString gstrfHelpViewerFile() { return viewer && viewer->isVisible() ? viewer->file : QString(); }
+QString gstrfHelpViewerAnchor() { return viewer && viewer->isVisible() ? viewer->anchor : QString(); }
+QString gstrfHelpViewerText() { return viewer && viewer->isVisible() ? viewer->browser->toPlainText() : QString(); }

@@ -1,0 +1,76 @@
+#include "launcher/frmAbout.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
+{
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFixedSize(249, 165);
+
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    frame->setGeometry(16, 8, 217, 105);
+
+    struct Spec {
+        int x, y;
+        const char* text;
+        int pointSize;
+    };
+    // Two credit lines, then one notice line made of three labels.
+    const Spec specs[5] = {
+        {24, 24, "Quillet patience games", 0},
+        {24, 48, "Version " QUILLET_VERSION, 0},
+        {24, 72, "Copyright", 0},
+        {86, 69, "", 12},
+        {103, 72, "2026 Quillet", 0},
+    };
+    for (int i = 0; i < 5; ++i) {
+        auto* label = new QLabel(QString::fromUtf8(specs[i].text), frame);
+        label->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        QFont font = label->font();
+        font.setBold(true);
+        if (specs[i].pointSize)
+            font.setPointSize(specs[i].pointSize);
+        label->setFont(font);
+        label->move(specs[i].x, specs[i].y);
+        label->adjustSize();
+        mLabels[i] = label;
+    }
+
+    auto* ok = new QPushButton(QStringLiteral("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setGeometry(88, 128, 65, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::msLoadFormVariables(const QString& astrFormCaption) { mCaption = astrFormCaption; }
+
+QLabel* frmAbout::label(int index) const { return index >= 0 && index < 5 ? mLabels[index] : nullptr; }
+
+void frmAbout::setVisible(bool visible)
+{
+    if (visible && !mLoaded) {
+        mLoaded = true;
+        Form_Load();
+    }
+    QDialog::setVisible(visible);
+}
+
+void frmAbout::Form_Load()
+{
+    setWindowTitle(mCaption);
+    mLabels[3]->setText(QString(QChar(0x00A9)));
+    mLabels[3]->adjustSize();
+    // Centred over the window that opened it.
+    if (QWidget* owner = parentWidget()) {
+        const QRect area = owner->frameGeometry();
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    }
+}

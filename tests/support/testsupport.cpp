@@ -1,0 +1,61 @@
+#include "testsupport.h"
+
+#include <memory>
+
+MessageRecorder::MessageRecorder()
+{
+    gsSetMessageBoxHook([this](const MessageBoxCall& call) { calls.append(call); });
+}
+
+MessageRecorder::~MessageRecorder() { gsSetMessageBoxHook({}); }
+
+QList<MessageBoxCall> MessageRecorder::errors() const
+{
+    QList<MessageBoxCall> found;
+    for (const MessageBoxCall& c : calls)
+        if (c.title.startsWith(QLatin1String("Error In ")))
+            found.append(c);
+    return found;
+}
+
+RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck)
+{
+    // The shuffle puts card c into the k-th still-empty place, k drawn as
+    // int((53 - c) * r) + 1: work out each r that picks the wanted place.
+    std::array<int, 53> placeOf{};
+    for (int p = 1; p <= 52; ++p)
+        placeOf[deck[p]] = p;
+    auto draws = std::make_shared<std::vector<float>>();
+    std::array<bool, 53> used{};
+    for (int c = 1; c <= 52; ++c) {
+        int k = 0;
+        for (int p = 1; p <= placeOf[c]; ++p)
+            if (!used[p])
+                ++k;
+        used[placeOf[c]] = true;
+        draws->push_back((static_cast<float>(k) - 0.5f) / static_cast<float>(53 - c));
+    }
+    auto next = std::make_shared<size_t>(0);
+    gsSetRandomSource([draws, next] {
+        const float r = (*draws)[*next % draws->size()];
+        ++*next;
+        return r;
+    });
+}
+
+RiggedShuffle::~RiggedShuffle() { gsSetRandomSource({}); }
+
+std::array<int, 53> deckStartingWith(const std::vector<int>& first)
+{
+    std::array<int, 53> deck{};
+    std::array<bool, 53> taken{};
+    int p = 1;
+    for (int card : first) {
+        deck[p++] = card;
+        taken[card] = true;
+    }
+    for (int card = 1; card <= 52; ++card)
+        if (!taken[card])
+            deck[p++] = card;
+    return deck;
+}

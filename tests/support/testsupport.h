@@ -1,0 +1,36 @@
+#pragma once
+// Helpers shared by the test suites.
+
+#include "core/msgbox.h"
+#include "core/modCards.h"
+
+#include <QList>
+#include <array>
+#include <vector>
+
+// Records every message box instead of showing it, while alive.
+class MessageRecorder {
+public:
+    MessageRecorder();
+    ~MessageRecorder();
+    QList<MessageBoxCall> calls;
+    // Messages titled "Error In ...".
+    QList<MessageBoxCall> errors() const;
+    void clear() { calls.clear(); }
+};
+
+// Makes the next shuffles produce the given deal, while alive: deck[p] is the
+// card at deal place p (1..52; element 0 unused).
+class RiggedShuffle {
+public:
+    explicit RiggedShuffle(const std::array<int, 53>& deck);
+    ~RiggedShuffle();
+};
+
+// A deal with the listed cards at places 1, 2, ... and the remaining cards
+// after them in increasing order.
+std::array<int, 53> deckStartingWith(const std::vector<int>& first);
+
+// Card number from rank (1..13) and suit (0 Spades, 1 Hearts, 2 Diamonds,
+// 3 Clubs).
+constexpr int cardOf(int rank, int suit) { return suit * 13 + rank; }

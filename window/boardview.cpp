@@ -1,0 +1,42 @@
+#include "window/boardview.h"
+
+#include "core/board.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+BoardView::BoardView(Board& board, QWidget* parent) : QWidget(parent), mBoard(board)
+{
+    setObjectName(QStringLiteral("picWork"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);  // moves arrive while a button is held, as a drag needs
+}
+
+void BoardView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    const QRect r = event->rect();
+    painter.drawImage(r.topLeft(), mBoard.windowImage(), r);
+    // Beyond the board's image (never, once sized) stays white.
+    const QRect imageRect = mBoard.windowImage().rect();
+    if (!imageRect.contains(rect())) {
+        QRegion outside = QRegion(rect()).subtracted(imageRect);
+        for (const QRect& part : outside)
+            painter.fillRect(part, Qt::white);
+    }
+}
+
+void BoardView::forward(Pointer kind, QMouseEvent* event)
+{
+    if (!mHandler)
+        return;
+    const QPointF p = event->position();
+    mHandler(kind, event->button(), event->modifiers(), static_cast<float>(p.x()), static_cast<float>(p.y()));
+}
+
+void BoardView::mousePressEvent(QMouseEvent* event) { forward(Pointer::Down, event); }
+void BoardView::mouseMoveEvent(QMouseEvent* event) { forward(Pointer::Move, event); }
+void BoardView::mouseReleaseEvent(QMouseEvent* event) { forward(Pointer::Up, event); }
+// A double click is a second press as far as the board is concerned.
+void BoardView::mouseDoubleClickEvent(QMouseEvent* event) { forward(Pointer::Down, event); }

@@ -1,0 +1,30 @@
+#pragma once
+// The widget that shows the window's image of the board and hands the
+// pointer events of the board to the game window.
+
+#include <QWidget>
+#include <functional>
+
+class Board;
+
+class BoardView : public QWidget {
+public:
+    enum class Pointer { Down, Move, Up };
+    using PointerHandler = std::function<void(Pointer, Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
+
+    BoardView(Board& board, QWidget* parent);
+    void setPointerHandler(PointerHandler handler) { mHandler = std::move(handler); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void forward(Pointer kind, QMouseEvent* event);
+
+    Board& mBoard;
+    PointerHandler mHandler;
+};

@@ -1,0 +1,334 @@
+#include "window/frmMain.h"
+
+#include "core/errors.h"
+#include "core/gamechoices.h"
+#include "core/gamerules.h"
+#include "core/helpviewer.h"
+#include "core/msgbox.h"
+#include "core/platform.h"
+#include "games/gamefactory.h"
+#include "launcher/frmAbout.h"
+#include "window/boardview.h"
+#include "window/modScreen.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QFrame>
+#include <QImageReader>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+constexpr int kDesignWidth = 800;
+constexpr int kDesignHeight = 600;
+constexpr int kPanelWidth = 88;
+constexpr int kPanelHeight = 70;
+// A background larger than this is refused rather than decoded.
+constexpr int kMaxBackgroundSide = 8192;
+constexpr qint64 kMaxBackgroundBytes = 256LL * 1024 * 1024;
+
+frmMain::GameFactory& factoryOverride()
+{
+    static frmMain::GameFactory f;
+    return f;
+}
+
+// The game object; a window without one fails every call as an unset
+// object reference would.
+GameRules& gameOf(const std::unique_ptr<GameRules>& game)
+{
+    if (!game)
+        throw RuntimeError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
+    return *game;
+}
+}
+
+void frmMain::gsSetGameFactory(GameFactory factory) { factoryOverride() = std::move(factory); }
+
+frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Quillet"));
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
+
+    mPicWork = new BoardView(mBoard, this);
+    setCentralWidget(mPicWork);
+    mPicWork->setPointerHandler([this](BoardView::Pointer kind, Qt::MouseButton, Qt::KeyboardModifiers, float x,
+                                       float y) {
+        switch (kind) {
+        case BoardView::Pointer::Down: picWork_MouseDown(x, y); break;
+        case BoardView::Pointer::Move: picWork_MouseMove(x, y); break;
+        case BoardView::Pointer::Up: picWork_MouseUp(x, y); break;
+        }
+    });
+    mBoard.setRefreshHandler([this] { mPicWork->update(); });
+
+    buildMenus();
+    buildPanel();
+    gsSizeFormToClient(this, kDesignWidth, kDesignHeight);
+}
+
+frmMain::~frmMain()
+{
+    // A window destroyed without being closed still unloads properly.
+    if (!mUnloaded)
+        Form_Unload();
+}
+
+void frmMain::buildMenus()
+{
+    mMnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    mMnuGame->setObjectName(QStringLiteral("mnuGame"));
+    QAction* newGame = mMnuGame->addAction(QStringLiteral("&New"), this, [this] { mnuGameNew_Click(); });
+    newGame->setObjectName(QStringLiteral("mnuGameNew"));
+    mMnuGame->addSeparator()->setObjectName(QStringLiteral("mnuGameSep1"));
+    QAction* exitGame = mMnuGame->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
+    exitGame->setObjectName(QStringLiteral("mnuGameExit"));
+
+    mMnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mMnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* index = mMnuHelp->addAction(QStringLiteral("&Index"), this, [this] { msShowHelp(HELP_INDEX, 0); });
+    index->setObjectName(QStringLiteral("mnuHelpIndex"));
+    index->setShortcut(QKeySequence(Qt::Key_F1));
+    index->setShortcutContext(Qt::WindowShortcut);
+    mMnuHelp->addAction(QStringLiteral("&How To Play"), this, [this] { msShowHelp(HELP_CONTEXT, 10); })
+        ->setObjectName(QStringLiteral("mnuHelpHowToPlay"));
+    mMnuHelp->addAction(QStringLiteral("&Commands"), this, [this] { msShowHelp(HELP_CONTEXT, 20); })
+        ->setObjectName(QStringLiteral("mnuHelpCommands"));
+    mMnuHelp->addAction(QStringLiteral("&Using Help"), this, [this] { msShowHelp(HELP_HELPONHELP, 0); })
+        ->setObjectName(QStringLiteral("mnuHelpUsingHelp"));
+    mMnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
+    mMnuHelpAbout = mMnuHelp->addAction(QStringLiteral("&About..."), this, [this] { mnuHelpAbout_Click(); });
+    mMnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+}
+
+void frmMain::buildPanel()
+{
+    mPicPlay = new QFrame(mPicWork);
+    mPicPlay->setObjectName(QStringLiteral("picPlay"));
+    mPicPlay->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    mPicPlay->setLineWidth(2);
+    mPicPlay->setAutoFillBackground(true);
+    mPicPlay->setBackgroundRole(QPalette::Button);
+    mPicPlay->setGeometry(648, 176, kPanelWidth, kPanelHeight);
+
+    const int inset = 1;  // the sunken border takes 2 of the panel's pixels each side
+    mLblCardsLeft = new QLabel(mPicPlay);
+    mLblCardsLeft->setObjectName(QStringLiteral("lblCardsLeft"));
+    mLblCardsLeft->setGeometry(inset + 2, inset + 2, 81, 19);
+    mCmdDeal = new QPushButton(QStringLiteral("&Deal"), mPicPlay);
+    mCmdDeal->setObjectName(QStringLiteral("cmdDeal"));
+    mCmdDeal->setGeometry(inset + 2, inset + 22, 81, 21);
+    mCmdDeal->setEnabled(false);
+    connect(mCmdDeal, &QPushButton::clicked, this, [this] { cmdDeal_Click(); });
+    mCmdUndo = new QPushButton(QStringLiteral("&Undo"), mPicPlay);
+    mCmdUndo->setObjectName(QStringLiteral("cmdUndo"));
+    mCmdUndo->setGeometry(inset + 2, inset + 44, 81, 21);
+    mCmdUndo->setEnabled(false);
+    connect(mCmdUndo, &QPushButton::clicked, this, [this] { cmdUndo_Click(); });
+}
+
+QAction* frmMain::action(const char* name) const { return findChild<QAction*>(QString::fromLatin1(name)); }
+
+void frmMain::msLoadFormVariables(int aenmChoice) { mChoice = aenmChoice; }
+
+void frmMain::setVisible(bool visible)
+{
+    // Showing the window loads it, once.
+    if (visible && !mLoaded) {
+        mLoaded = true;
+        Form_Load();
+    }
+    QMainWindow::setVisible(visible);
+}
+
+bool frmMain::isDragGame() const
+{
+    const GameChoice* info = gfGameChoice(mChoice);
+    return info && info->dragStyle;
+}
+
+void frmMain::Form_Load()
+{
+    trapErrors("Form_Load", [&] {
+        mInactive = true;
+        msSetObject();
+        GameRules& game = gameOf(mGame);
+        mClientRight = game.prpClientRight();
+        mClientBottom = game.prpClientBottom();
+        msLoadBackground();
+        mBoard.resize(mClientRight, mClientBottom);
+        mBoard.clsWindow();
+        gsSizeFormToClient(this, mClientRight, mClientBottom);
+        setWindowTitle(game.prpTitle());
+        msSetAboutCaption();
+        if (mChoice == choice::Scorpion && mClientRight == 800) {
+            const int top = mClientBottom - (kPanelHeight * 3) / 2 - 3;
+            mPicPlay->move(mClientRight - kPanelWidth, top);
+        } else {
+            gsPlaceObjWithinObj(mPicWork, mPicPlay, 3, 0, 0);
+        }
+        gsCenterForm(this);
+        msGetPlayArea();
+    });
+}
+
+void frmMain::msSetObject()
+{
+    trapErrors("msSetObject", [&] {
+        mGame.reset();
+        if (!gfGameChoice(mChoice))
+            return;
+        mGame = factoryOverride() ? factoryOverride()(mChoice, mBoard) : gobjfCreateGame(mChoice, mBoard);
+    });
+}
+
+void frmMain::msLoadBackground()
+{
+    const QString path = gstrfProgramFolder() + QStringLiteral("/Main.bmp");
+    const QFileInfo info(path);
+    if (!info.exists() || !info.isFile())
+        throw RuntimeError(err::FileNotFound, QStringLiteral("File not found"));
+    if (info.size() > kMaxBackgroundBytes)
+        throw RuntimeError(err::OutOfMemory, QStringLiteral("Out of memory"));
+    QImageReader reader(path);
+    reader.setAllocationLimit(256);  // megabytes
+    const QSize size = reader.size();
+    if (size.width() > kMaxBackgroundSide || size.height() > kMaxBackgroundSide)
+        throw RuntimeError(err::OutOfMemory, QStringLiteral("Out of memory"));
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        throw RuntimeError(err::InvalidPicture, QStringLiteral("Invalid picture"));
+    mBoard.setBackground(picture);
+}
+
+void frmMain::msSetAboutCaption()
+{
+    mMnuHelpAbout->setText(QStringLiteral("&About ") + gameOf(mGame).prpTitle() + QStringLiteral("..."));
+}
+
+QString frmMain::mstrfGetHelpFile()
+{
+    QString name;
+    trapErrors("mstrfGetHelpFile", [&] {
+        if (const GameChoice* info = gfGameChoice(mChoice))
+            name = QString::fromLatin1(info->helpFile);
+    });
+    return name;
+}
+
+void frmMain::msGetPlayArea()
+{
+    trapErrors("msGetPlayArea", [&] {
+        const QRect panel = mPicPlay->geometry();
+        if (mChoice == choice::Maze || mChoice == choice::Scorpion) {
+            mPlayRight = panel.left();
+            mPlayBottom = panel.top() + panel.height();
+        } else {
+            mPlayRight = mClientRight;
+            mPlayBottom = panel.top();
+        }
+    });
+}
+
+void frmMain::mnuGameNew_Click()
+{
+    trapErrors("mnuGameNew_Click", [&] {
+        // A gesture cut short by New must not leave the pointer hidden.
+        msEndGesture();
+        mBoard.clsWindow();
+        mBoard.cls();
+        mPicWork->update();
+        mFinished = false;
+        mInactive = false;
+        GameRules& game = gameOf(mGame);
+        game.gsInitVar();
+        game.gsInitCardPsns();
+        game.gsInitNewGame();
+        if (mChoice == choice::Decade) {
+            mBoard.presentBoard();
+            mPicWork->update();
+        }
+        const GameChoice* info = gfGameChoice(mChoice);
+        mCmdDeal->setEnabled(info && info->dealAfterNew);
+        mCmdUndo->setEnabled(false);
+        mCmdDeal->setText(QStringLiteral("&Deal"));
+        mLblCardsLeft->setText(QString());
+    });
+}
+
+void frmMain::msSetCardsLeftCaption()
+{
+    mLblCardsLeft->setText(QStringLiteral(" Cards Left: ") + QString::number(mCardsLeft));
+}
+
+void frmMain::cmdDeal_Click()
+{
+    trapErrors("cmdDeal_Click", [&] {
+        bool dealEnabled = false;
+        bool undoEnabled = false;
+        gameOf(mGame).gsDealCard(dealEnabled, undoEnabled, mCardsLeft);
+        mCmdDeal->setEnabled(dealEnabled);
+        mCmdUndo->setEnabled(undoEnabled);
+        if (mChoice != choice::Scorpion)
+            msSetCardsLeftCaption();
+        if (mChoice == choice::MonteCarlo && mCardsLeft == 0)
+            mCmdDeal->setText(QStringLiteral("OK"));
+        mPicWork->update();
+    });
+}
+
+void frmMain::cmdUndo_Click()
+{
+    trapErrors("cmdUndo_Click", [&] {
+        bool dealEnabled = mCmdDeal->isEnabled();
+        bool undoEnabled = false;
+        gameOf(mGame).gsUndo(dealEnabled, undoEnabled, mCardsLeft);
+        mCmdDeal->setEnabled(dealEnabled);
+        mCmdUndo->setEnabled(undoEnabled);
+        if (!mLblCardsLeft->text().trimmed().isEmpty())
+            msSetCardsLeftCaption();
+        mPicWork->update();
+    });
+}
+
+void frmMain::msShowHelp(int command, int data) { WinHelpA(this, mstrfGetHelpFile(), command, data); }
+
+void frmMain::mnuHelpAbout_Click()
+{
+    auto* about = new frmAbout(this);
+    const GameChoice* info = gfGameChoice(mChoice);
+    about->msLoadFormVariables(info ? QString::fromUtf8(info->name) : windowTitle());
+    about->exec();
+    delete about;
+}
+
+void frmMain::msGameWon()
+{
+    mFinished = true;
+    mInactive = true;
+    gMsgBox(QStringLiteral("You Win!"), windowTitle(), MsgIcon::None);
+    mCmdDeal->setEnabled(false);
+    mCmdUndo->setEnabled(false);
+}
+
+void frmMain::closeEvent(QCloseEvent* event)
+{
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Form_Unload()
+{
+    if (mUnloaded)
+        return;
+    mUnloaded = true;
+    msEndGesture();
+    mGame.reset();
+    WinHelpA(this, mstrfGetHelpFile(), HELP_QUIT, 0);
+    emit unloaded();
+}
