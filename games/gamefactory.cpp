@@ -2,11 +2,13 @@
 
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
+#include "games/clsGolf.h"
 
 std::unique_ptr<GameRules> gobjfCreateGame(int aenmChoice, Board& board)
 {
     Q_UNUSED(board);
     switch (aenmChoice) {
+    case choice::Golf: return std::make_unique<clsGolf>(board);
     default:
         return nullptr;
     }
