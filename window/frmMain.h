@@ -4,12 +4,12 @@
 // actions into calls on the game. It knows nothing of any game's rules.
 
 #include "core/board.h"
+#include "window/boardview.h"
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 
-class BoardView;
 class GameRules;
 class QAction;
 class QFrame;
