@@ -63,8 +63,7 @@ HelpWindow* ensureViewer()
 void showPage(const QString& file, const QString& title, const QString& html, const QString& anchor)
 {
     HelpWindow* w = ensureViewer();
-    if (w->file != file || w->browser->toHtml().isEmpty())
-        w->browser->setHtml(html);
+    w->browser->setHtml(html);
     w->file = file;
     w->anchor = anchor;
     const QString documentTitle = w->browser->documentTitle();
