@@ -261,8 +261,9 @@ QImage back()
     const QRect field(QPoint(4, 4), QPoint(kWidth - 5, kHeight - 5));
     for (int y = field.top(); y <= field.bottom(); ++y) {
         for (int x = field.left(); x <= field.right(); ++x) {
-            const int a = (x - field.left() + y - field.top()) % 6;
-            const int b = (x - field.left() - (y - field.top()) + 600) % 6;
+            // Centred on the card so the lattice is the same either way up.
+            const int a = (x - kMidX + y - kMidY + 600) % 6;
+            const int b = (x - kMidX - (y - kMidY) + 600) % 6;
             QRgb c = Red;
             if (a == 0 || b == 0)
                 c = White;
