@@ -12,10 +12,11 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
+#include <vector>
 
 namespace {
 

@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
