@@ -105,6 +105,8 @@ QFrame* frmMenu::outline(int index) const
     return index >= 1 && index <= kChoiceCount ? mShpChoice[index] : nullptr;
 }
 
+frmMain* frmMenu::gameWindow() const { return mGameWindow.data(); }
+
 QPoint frmMenu::pictureWidgetPoint(int x, int y) const { return {x + kPictureBorder, y + kPictureBorder}; }
 
 void frmMenu::setVisible(bool visible)

@@ -31,7 +31,7 @@ public:
     int currentChoice() const { return mCurrentChoice; }
     QWidget* picture() const { return mPicture1; }
     QFrame* outline(int index) const;  // 1..11
-    frmMain* gameWindow() const { return mGameWindow; }
+    frmMain* gameWindow() const;
     // Where a region's inner pixel (x, y) lies in the picture widget.
     QPoint pictureWidgetPoint(int x, int y) const;
 
