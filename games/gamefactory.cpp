@@ -2,12 +2,14 @@
 
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
+#include "games/clsBCastle.h"
 #include "games/clsGolf.h"
 
 std::unique_ptr<GameRules> gobjfCreateGame(int aenmChoice, Board& board)
 {
     Q_UNUSED(board);
     switch (aenmChoice) {
+    case choice::BCastle: return std::make_unique<clsBCastle>(board);
     case choice::Golf: return std::make_unique<clsGolf>(board);
     default:
         return nullptr;
