@@ -115,6 +115,11 @@ void frmMain::buildPanel()
     mPicPlay->setAutoFillBackground(true);
     mPicPlay->setBackgroundRole(QPalette::Button);
     mPicPlay->setGeometry(648, 176, kPanelWidth, kPanelHeight);
+    // The panel is laid out in pixels for a small sans face: keep it that
+    // size whatever the desktop's default font is.
+    QFont panelFont(QStringLiteral("Liberation Sans"));
+    panelFont.setPixelSize(11);
+    mPicPlay->setFont(panelFont);
 
     const int inset = 1;  // the sunken border takes 2 of the panel's pixels each side
     mLblCardsLeft = new QLabel(mPicPlay);
