@@ -16,6 +16,10 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
     frame->setGeometry(16, 8, 217, 105);
+    // Laid out in pixels for a small sans face, like the game window's panel.
+    QFont small(QStringLiteral("Liberation Sans"));
+    small.setPixelSize(11);
+    frame->setFont(small);
 
     struct Spec {
         int x, y;
@@ -36,7 +40,7 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
         QFont font = label->font();
         font.setBold(true);
         if (specs[i].pointSize)
-            font.setPointSize(specs[i].pointSize);
+            font.setPixelSize(specs[i].pointSize * 4 / 3);  // points at 96 dpi
         label->setFont(font);
         label->move(specs[i].x, specs[i].y);
         label->adjustSize();
