@@ -37,6 +37,10 @@ if ! lpstat -p "$printer" >/dev/null 2>&1; then
   [ -n "$model" ] || { echo "printer-setup: no cups-pdf driver found" >&2; exit 1; }
   $sudo lpadmin -p "$printer" -E -v cups-pdf:/ -m "$model"
 fi
+# The page reaches cups-pdf as PostScript; converting it through cairo keeps
+# the text readable in the final PDF (other converters garble it), so tests
+# can read the printout back with pdftotext.
+$sudo lpadmin -p "$printer" -o pdftops-renderer-default=pdftocairo
 $sudo cupsenable "$printer" 2>/dev/null || true
 $sudo cupsaccept "$printer" 2>/dev/null || true
 $sudo lpadmin -d "$printer"
