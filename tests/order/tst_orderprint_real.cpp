@@ -218,6 +218,7 @@ void TestOrderPrintReal::fullOrderOnPaper()
     // Printing leaves the form as it was.
     QVERIFY(form.isVisible());
     QCOMPARE(form.txtOrderInfo(0)->text(), QStringLiteral("Jane Doe"));
+    QFile::remove(pdf);
 }
 
 void TestOrderPrintReal::oneCopyWithoutOptionalLines()
@@ -260,6 +261,7 @@ void TestOrderPrintReal::oneCopyWithoutOptionalLines()
                           QString(),
                           cols({{28, "THANK YOU!!!"}}),
                       });
+    QFile::remove(pdf);
 }
 
 QTEST_MAIN(TestOrderPrintReal)
