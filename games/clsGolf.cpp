@@ -90,10 +90,12 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
         int candidate = 0;
         // From the bottom row up, so the card in front wins; covered cards
         // are passed over so the one showing beneath the point can be found.
-        for (int s = kSlots; s >= 1 && candidate == 0; --s) {
+        for (int s = kSlots; s >= 1; --s) {
             if (gblnfCardHit(asngX, asngY, mPsn[s].x, mPsn[s].y, true, 20, 20)
-                && gblnfAndNot(mTable[s].present, mTable[s].covered))
+                && gblnfAndNot(mTable[s].present, mTable[s].covered)) {
                 candidate = s;
+                break;
+            }
         }
         if (candidate == 0)
             return;
