@@ -92,6 +92,7 @@ app_alive() {
 
 # The program must stay up until the test itself ends it.
 require_app() {
+    kill -0 "$XVFB_PID" 2>/dev/null || fail "the X server on $DISPLAY ended unexpectedly"
     if ! app_alive; then
         local status=0
         wait "$APP_PID" 2>/dev/null || status=$?
@@ -237,14 +238,24 @@ click_board() {
 # ------------------------------------------------------------ the display
 
 step "starting a private X display"
+# Our own server answers, not one that another test started on the same
+# number a moment earlier: the lock file names the server's process.
+own_server() {
+    kill -0 "$XVFB_PID" 2>/dev/null &&
+        [ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+        x xdpyinfo -display ":$1" >/dev/null 2>&1
+}
 DISPLAY_NO=""
-for n in 90 91 92 93 94 95 96 97 98 99; do
+# Start at a random number so that tests running side by side rarely collide.
+first=$((RANDOM % 10))
+for i in 0 1 2 3 4 5 6 7 8 9; do
+    n=$((90 + (first + i) % 10))
     [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
     Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
     deadline=$(($(now) + START_TIMEOUT))
     while kill -0 "$XVFB_PID" 2>/dev/null && [ "$(now)" -lt "$deadline" ]; do
-        if x xdpyinfo -display ":$n" >/dev/null 2>&1; then
+        if own_server "$n"; then
             DISPLAY_NO=$n
             break 2
         fi
