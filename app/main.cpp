@@ -1,14 +1,30 @@
 #include "launcher/frmMenu.h"
 
 #include <QApplication>
+#include <QProxyStyle>
 #include <QStyleFactory>
+
+namespace {
+// Plain text buttons in message boxes, as on the classic desktop.
+class QuilletStyle : public QProxyStyle {
+public:
+    QuilletStyle() : QProxyStyle(QStyleFactory::create(QStringLiteral("Fusion"))) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_DialogButtonBox_ButtonsHaveIcons)
+            return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+}
 
 int main(int argc, char* argv[])
 {
     // The board is drawn pixel for pixel: never let the platform scale it.
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(new QuilletStyle);
     // The chooser decides when the program ends, not the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 
