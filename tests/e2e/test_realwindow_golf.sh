@@ -21,6 +21,13 @@ set -uo pipefail
 MAIN_PID=$$
 fail() {
     echo "FAIL: $*" >&2
+    # What the screen showed at the failure, for whoever looks into it.
+    if [ -n "${DISPLAY_NO:-}" ] && [ "$BASHPID" = "$MAIN_PID" ] && kill -0 "$XVFB_PID" 2>/dev/null &&
+        timeout 10 import -window root "$SHOTS/golf-failure.png" 2>/dev/null; then
+        echo "screen at the failure: $SHOTS/golf-failure.png" >&2
+        echo "windows on the screen:" >&2
+        viewable_windows | sed 's/^/  /' >&2
+    fi
     # From inside a command substitution, end the test itself too.
     [ "$BASHPID" != "$MAIN_PID" ] && kill -USR1 "$MAIN_PID"
     exit 1
@@ -228,6 +235,9 @@ game_menu() {
     x xdotool key alt+g
     poll "the Game menu to open" "$STEP_TIMEOUT" popup_open
     x xdotool key "$1"
+    # The menu closes when the item has been chosen; a later step must not
+    # mistake it for a menu of its own.
+    poll "the Game menu to close after choosing an item" "$STEP_TIMEOUT" popup_closed
 }
 
 click_board() {
@@ -242,7 +252,7 @@ step "starting a private X display"
 # number a moment earlier: the lock file names the server's process.
 own_server() {
     kill -0 "$XVFB_PID" 2>/dev/null &&
-        [ "$(tr -d ' \n' <"/tmp/.X$1-lock" 2>/dev/null)" = "$XVFB_PID" ] &&
+        [ "$(tr -d ' \n' 2>/dev/null <"/tmp/.X$1-lock")" = "$XVFB_PID" ] &&
         x xdpyinfo -display ":$1" >/dev/null 2>&1
 }
 DISPLAY_NO=""
