@@ -21,13 +21,13 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
     small.setPixelSize(11);
     frame->setFont(small);
 
-    struct Spec {
+    struct LabelLayout {
         int x, y;
         const char* text;
         int pointSize;
     };
     // Two credit lines, then one notice line made of three labels.
-    const Spec specs[5] = {
+    const LabelLayout layout[5] = {
         {24, 24, "Quillet patience games", 0},
         {24, 48, "Version " QUILLET_VERSION, 0},
         {24, 72, "Copyright", 0},
@@ -35,14 +35,14 @@ frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
         {103, 72, "2026 Quillet", 0},
     };
     for (int i = 0; i < 5; ++i) {
-        auto* label = new QLabel(QString::fromUtf8(specs[i].text), frame);
+        auto* label = new QLabel(QString::fromUtf8(layout[i].text), frame);
         label->setObjectName(QStringLiteral("Label1_%1").arg(i));
         QFont font = label->font();
         font.setBold(true);
-        if (specs[i].pointSize)
-            font.setPixelSize(specs[i].pointSize * 4 / 3);  // points at 96 dpi
+        if (layout[i].pointSize)
+            font.setPixelSize(layout[i].pointSize * 4 / 3);  // points at 96 dpi
         label->setFont(font);
-        label->move(specs[i].x, specs[i].y);
+        label->move(layout[i].x, layout[i].y);
         label->adjustSize();
         mLabels[i] = label;
     }

@@ -1,0 +1,43 @@
+#pragma once
+// The printed order page as the tests expect it, composed independently of
+// the code under test.
+
+#include <QString>
+#include <QStringList>
+#include <initializer_list>
+#include <utility>
+
+namespace {
+// A line as the page should show it, composed independently of the code
+// under test: each text starts at its 1-based column.
+QString cols(std::initializer_list<std::pair<int, const char*>> pieces)
+{
+    QString line;
+    for (const auto& [column, text] : pieces) {
+        while (line.size() < column - 1)
+            line += QLatin1Char(' ');
+        line += QString::fromLatin1(text);
+    }
+    return line;
+}
+
+// The lines after the total: payee, delivery, mailing address, thanks.
+QStringList tail()
+{
+    return {
+        cols({{3, "Make check payable to Quillet Software."}}),
+        QString(),
+        cols({{3, "Allow up to two weeks for delivery."}}),
+        QString(),
+        cols({{3, "Mail To:"}, {15, "Quillet Software"}}),
+        cols({{15, "PO Box 100"}}),
+        cols({{15, "Springfield, IL 62701"}}),
+        cols({{15, "USA"}}),
+        QString(),
+        cols({{3, "Questions/Comment to support@quillet.example"}}),
+        QString(),
+        cols({{28, "THANK YOU!!!"}}),
+    };
+}
+
+}
