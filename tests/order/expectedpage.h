@@ -21,6 +21,30 @@ QString cols(std::initializer_list<std::pair<int, const char*>> pieces)
     return line;
 }
 
+// The full order's page (12 copies abroad, every line filled) from its
+// title down to the blank line after the total.
+QStringList fullOrderHead()
+{
+    return {
+        cols({{24, "***** ORDER FORM *****"}}),
+        QString(),
+        cols({{3, "Name:"}, {15, "Jane Doe"}}),
+        cols({{3, "Address:"}, {15, "12 Elm St"}}),
+        cols({{15, "Apt 4"}}),
+        cols({{15, "Rear Door"}}),
+        cols({{15, "Springfield, IL 62701"}}),
+        cols({{15, "Canada"}}),
+        QString(),
+        cols({{3, "Email:"}, {15, "jane@example.org"}}),
+        QString(),
+        cols({{3, "12 Copies @ US $10 each:"}, {30, "   120"}}),
+        cols({{3, "Shipping Charge:"}, {30, "    25"}}),
+        QString(),
+        cols({{3, "Total:"}, {30, "  $145"}}),
+        QString(),
+    };
+}
+
 // The lines after the total: payee, delivery, mailing address, thanks.
 QStringList tail()
 {
