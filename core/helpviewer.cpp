@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace {
 const char* const kHelpOnHelp = R"(<html><body>
 <h2><a name="index"></a>Using Help</h2>
@@ -42,6 +44,7 @@ public:
         browser = new QTextBrowser(this);
         browser->setOpenLinks(true);
         browser->setOpenExternalLinks(false);
+        browser->document()->setDocumentMargin(12);
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
@@ -60,9 +63,29 @@ HelpWindow* ensureViewer()
     return viewer;
 }
 
-void showPage(const QString& file, const QString& title, const QString& html, const QString& anchor)
+// A newly opened viewer stands beside the window that asked for it, or
+// centred on the screen when there is no room beside it.
+void placeBeside(QWidget* viewerWindow, QWidget* owner)
+{
+    const int screenW = gintfScreenWidth();
+    const int screenH = gintfScreenHeight();
+    const QSize size = viewerWindow->frameGeometry().size();
+    QPoint at((screenW - size.width()) / 2, (screenH - size.height()) / 2);
+    if (owner) {
+        const QRect area = owner->window()->frameGeometry();
+        if (area.right() + 1 + size.width() <= screenW)
+            at = QPoint(area.right() + 1, area.top());
+        else if (area.left() - size.width() >= 0)
+            at = QPoint(area.left() - size.width(), area.top());
+    }
+    viewerWindow->move(std::max(0, at.x()), std::max(0, at.y()));
+}
+
+void showPage(QWidget* owner, const QString& file, const QString& title, const QString& html, const QString& anchor)
 {
     HelpWindow* w = ensureViewer();
+    if (!w->isVisible())
+        placeBeside(w, owner);
     w->browser->setHtml(html);
     w->file = file;
     w->anchor = anchor;
@@ -88,7 +111,6 @@ void gsSetHelpHook(std::function<void(const HelpCall&)> h) { hook() = std::move(
 
 bool WinHelpA(QWidget* owner, const QString& helpFile, int command, int data)
 {
-    Q_UNUSED(owner);
     if (hook())
         hook()({helpFile, command, data});
 
@@ -98,7 +120,7 @@ bool WinHelpA(QWidget* owner, const QString& helpFile, int command, int data)
         return true;
     }
     if (command == HELP_HELPONHELP) {
-        showPage(QString(), QStringLiteral("Using Help"), QString::fromUtf8(kHelpOnHelp), QStringLiteral("index"));
+        showPage(owner, QString(), QStringLiteral("Using Help"), QString::fromUtf8(kHelpOnHelp), QStringLiteral("index"));
         return true;
     }
 
@@ -115,11 +137,11 @@ bool WinHelpA(QWidget* owner, const QString& helpFile, int command, int data)
     const QString path = gstrfProgramFolder() + QLatin1Char('/') + name;
     QFile file(path);
     if (name.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxHelpFileBytes) {
-        showPage(QString(), QStringLiteral("Help"), notFoundPage(name.isEmpty() ? helpFile : name), QString());
+        showPage(owner, QString(), QStringLiteral("Help"), notFoundPage(name.isEmpty() ? helpFile : name), QString());
         return false;
     }
     const QString html = QString::fromUtf8(file.readAll());
-    showPage(name, name, html, anchor);
+    showPage(owner, name, name, html, anchor);
     return true;
 }
 
