@@ -104,6 +104,11 @@ void frmMain::buildMenus()
     mMnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuHelpSep1"));
     mMnuHelpAbout = mMnuHelp->addAction(QStringLiteral("&About..."), this, [this] { mnuHelpAbout_Click(); });
     mMnuHelpAbout->setObjectName(QStringLiteral("mnuHelpAbout"));
+
+    // A menu opened from the keyboard in mid-gesture takes the pointer, and
+    // the board would never see the release: end the gesture first.
+    connect(mMnuGame, &QMenu::aboutToShow, this, [this] { msFinishGesture(); });
+    connect(mMnuHelp, &QMenu::aboutToShow, this, [this] { msFinishGesture(); });
 }
 
 void frmMain::buildPanel()

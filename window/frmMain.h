@@ -81,6 +81,7 @@ private:
     void msSetCardsLeftCaption();
     void msGameWon();
     void msEndGesture();
+    void msFinishGesture();
     bool isDragGame() const;
     void buildMenus();
     void buildPanel();
@@ -119,4 +120,6 @@ private:
     int mImageHeight = 0;
     bool mDragging = false;
     bool mCursorHidden = false;
+    float mPointerX = 0;  // pointer at the gesture's last event
+    float mPointerY = 0;
 };

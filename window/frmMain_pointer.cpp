@@ -42,6 +42,14 @@ void frmMain::msEndGesture()
     }
 }
 
+void frmMain::msFinishGesture()
+{
+    // As if released where the pointer last was: the drop is where the
+    // dragged image stands.
+    if (mCardFrom != 0)
+        picWork_MouseUp(mPointerX, mPointerY);
+}
+
 void frmMain::picWork_MouseDown(float x, float y)
 {
     try {
@@ -53,6 +61,8 @@ void frmMain::picWork_MouseDown(float x, float y)
         if (!game)
             throw RuntimeError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
         mCardsInSequence = 0;
+        mPointerX = x;
+        mPointerY = y;
         mCardFrom = game->gintfGetSelectedCard(x, y, true, mCardsInSequence);
         if (mCardFrom == 0)
             return;
@@ -88,6 +98,8 @@ void frmMain::picWork_MouseMove(float x, float y)
         if (mCardFrom == 0 || !isDragGame() || !mGame)
             return;
         mDragging = true;
+        mPointerX = x;
+        mPointerY = y;
         mDragX = gintfRoundHalfEven(x - mGrabX);
         mDragY = gintfRoundHalfEven(y - mGrabY);
         gsKeepWithin(mDragX, mImageWidth, mPlayRight);

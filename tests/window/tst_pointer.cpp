@@ -5,6 +5,7 @@
 #include "windowtestbase.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QtTest>
@@ -43,6 +44,7 @@ private slots:
     void winStopsTheBoard();
     void errorNeverLeavesPointerHidden();
     void closingMidDragShowsPointer();
+    void menuOpenedMidDragEndsTheDrag();
 };
 
 void TestPointer::dragPicksUpSavesAndPlaces()
@@ -290,6 +292,30 @@ void TestPointer::closingMidDragShowsPointer()
     move(w->picWork(), QPointF(200, 200));
     QCOMPARE(gintfCursorDisplayCount(), -1);
     w->close();
+    QCOMPARE(gintfCursorDisplayCount(), 0);
+}
+
+void TestPointer::menuOpenedMidDragEndsTheDrag()
+{
+    WindowFixture f;
+    frmMain* w = f.open(2, 720, 470);
+    w->mnuGameNew_Click();
+    f.fake->dropAnswer = 3;
+    press(w->picWork(), QPointF(120, 120));
+    move(w->picWork(), QPointF(220, 230));
+    f.fake->calls.clear();
+    // Alt+G while the button is held: the menu takes the pointer.
+    auto* menu = w->findChild<QMenu*>(QStringLiteral("mnuGame"));
+    menu->popup(w->mapToGlobal(QPoint(0, 0)));
+    QCOMPARE(f.fake->calls, QStringList({"gintfGetSelectedCard(200,210,false,1)",
+                                         "gsPlaceCard(220,230,200,210,7,3,false,false,0)", "gblnfGameOver"}));
+    QCOMPARE(gintfCursorDisplayCount(), 0);
+    menu->close();
+    // The board takes the next gesture.
+    f.fake->calls.clear();
+    press(w->picWork(), QPointF(120, 120));
+    QCOMPARE(f.fake->calls.size(), 2);
+    release(w->picWork(), QPointF(120, 120));
     QCOMPARE(gintfCursorDisplayCount(), 0);
 }
 
