@@ -45,6 +45,26 @@ QStringList fullOrderHead()
     };
 }
 
+// A one-copy order to the USA with no second or third address line, no
+// country and no e-mail, down to the blank line after the total.
+QStringList oneCopyHead(const char* cityLine)
+{
+    return {
+        cols({{24, "***** ORDER FORM *****"}}),
+        QString(),
+        cols({{3, "Name:"}, {15, "Bob"}}),
+        cols({{3, "Address:"}, {15, "1 Main St"}}),
+        cols({{15, cityLine}}),
+        QString(),
+        QString(),
+        cols({{3, "1 Copy @ US $10 each:"}, {30, "    10"}}),
+        cols({{3, "Shipping Charge:"}, {30, "     2"}}),
+        QString(),
+        cols({{3, "Total:"}, {30, "   $12"}}),
+        QString(),
+    };
+}
+
 // The lines after the total: payee, delivery, mailing address, thanks.
 QStringList tail()
 {
