@@ -21,6 +21,11 @@ void gsRaiseNotSupported()
     throw RuntimeError(err::NotSupported, QStringLiteral("Object doesn't support this property or method"));
 }
 
+void gsRaiseSubscript()
+{
+    throw RuntimeError(err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+
 void gsReportCurrentException(const QString& procedure)
 {
     try {

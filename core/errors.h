@@ -45,6 +45,9 @@ void gsReportError(int number, const QString& description, const QString& proced
 // Raise the error a late-bound call gets when the object lacks the member.
 [[noreturn]] void gsRaiseNotSupported();
 
+// Raise error 9, a table index outside its bounds.
+[[noreturn]] void gsRaiseSubscript();
+
 // Translates whatever was thrown into a report under `procedure`.
 void gsReportCurrentException(const QString& procedure);
 

@@ -8,6 +8,7 @@
 // (number 438), just as a call to a missing member would; the window's
 // handler reports it. Games trap their own errors inside each operation.
 
+#include <QPoint>
 #include <QString>
 #include <vector>
 
@@ -48,6 +49,11 @@ public:
     // Every card of the current deal and where it lies; empty before the
     // first deal. Used by tests to prove that no card is ever lost.
     virtual std::vector<CardLocation> census() const = 0;
+
+    // Board points where a press or a drop can matter: the top-left corner of
+    // every card a player could pick up or drop onto, and of every empty place
+    // a card may be put. Random-play tests aim their presses and drops here.
+    virtual std::vector<QPoint> hotSpots() const { return {}; }
 
 protected:
     Board& board() { return mBoard; }

@@ -22,10 +22,6 @@ constexpr int kFoundationLeft = (kClientRight - kCardWidth) / 2;  // 332
 constexpr int kLeftRowsStart = kFoundationLeft - kCardWidth - kCardWidth;   // 222
 constexpr int kRightRowsStart = kFoundationLeft + kCardWidth + kCardWidth;  // 442
 
-[[noreturn]] void gsRaiseSubscript()
-{
-    throw RuntimeError(err::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
-}
 }
 
 clsBCastle::clsBCastle(Board& board)
@@ -36,26 +32,9 @@ clsBCastle::clsBCastle(Board& board)
 {
 }
 
-CardPlace& clsBCastle::at(int aintRow, int aintPlace)
-{
-    if (aintRow < 1 || aintRow > kRows || aintPlace < 1 || aintPlace > kPlaces)
-        gsRaiseSubscript();
-    return mudtCards[aintRow][aintPlace];
-}
-
-const CardPlace& clsBCastle::at(int aintRow, int aintPlace) const
-{
-    if (aintRow < 1 || aintRow > kRows || aintPlace < 1 || aintPlace > kPlaces)
-        gsRaiseSubscript();
-    return mudtCards[aintRow][aintPlace];
-}
-
-PlacePsn& clsBCastle::psnAt(int aintRow, int aintPlace)
-{
-    if (aintRow < 1 || aintRow > kRows || aintPlace < 1 || aintPlace > kPlaces)
-        gsRaiseSubscript();
-    return mudtPsns[aintRow][aintPlace];
-}
+CardPlace& clsBCastle::at(int aintRow, int aintPlace) { return mudtCards[aintRow][aintPlace]; }
+const CardPlace& clsBCastle::at(int aintRow, int aintPlace) const { return mudtCards[aintRow][aintPlace]; }
+PlacePsn& clsBCastle::psnAt(int aintRow, int aintPlace) { return mudtPsns[aintRow][aintPlace]; }
 
 int& clsBCastle::foundCount(int aintRow)
 {
@@ -100,7 +79,6 @@ void clsBCastle::gsInitVar()
                 mudtPsns[r][p] = PlacePsn{};
             }
         mintFoundCount.fill(1);
-        mintFoundCount[0] = 0;
         mintLiftedRow = mintLiftedPlace = 0;
         mintTargetRow = mintTargetPlace = 0;
     });

@@ -7,9 +7,8 @@
 // empty. Drag game; Undo takes back the last move.
 
 #include "core/cardplace.h"
+#include "core/checkedtable.h"
 #include "core/gamerules.h"
-
-#include <array>
 
 class clsBCastle : public GameRules {
 public:
@@ -53,7 +52,7 @@ private:
     void msUpdateCardStatus(int aintStep, int aintRow, int aintPlace);
     void msResetCardStatus();
 
-    // Bounds-checked access: a bad index is a run-time error, never a stray write.
+    // Table access; a bad index is a run-time error, never a stray write.
     CardPlace& at(int aintRow, int aintPlace);
     const CardPlace& at(int aintRow, int aintPlace) const;
     PlacePsn& psnAt(int aintRow, int aintPlace);
@@ -64,9 +63,9 @@ private:
     int mintClientBottom;
     QString mstrTitle;
 
-    std::array<std::array<CardPlace, kPlaces + 1>, kRows + 1> mudtCards{};
-    std::array<std::array<PlacePsn, kPlaces + 1>, kRows + 1> mudtPsns{};
-    std::array<int, 5> mintFoundCount{};
+    CheckedTable<CheckedTable<CardPlace, 1, kPlaces>, 1, kRows> mudtCards;
+    CheckedTable<CheckedTable<PlacePsn, 1, kPlaces>, 1, kRows> mudtPsns;
+    CheckedTable<int, 1, 4> mintFoundCount;
     int mintLiftedRow = 0;
     int mintLiftedPlace = 0;
     int mintTargetRow = 0;

@@ -24,8 +24,7 @@ void clsGolf::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
         mTable.fill(TableSlot{});
-        mWaste.fill(WasteEntry{});
-        mintWasteCount = 0;
+        mWaste.clear();
         mintCardsRemoved = 0;
         mintPlaysSinceDeal = 0;
         mintCardsDealt = kSlots;
@@ -72,8 +71,7 @@ void clsGolf::gsDrawCards()
         for (int s = 1; s <= kSlots; ++s)
             if (mTable[s].present)
                 b.drawCard(mTable[s].card, mPsn[s].x, mPsn[s].y);
-        if (mintWasteCount > 0)
-            b.drawCard(mWaste[mintWasteCount].card, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
+        mWaste.drawTop(b, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
         b.presentBoard();
         b.refreshWindow();
     });
@@ -85,7 +83,7 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
     Q_UNUSED(aintNumCardsInSequence);
     int result = 0;
     trapErrors("gintfGetSelectedCard", [&] {
-        if (mintWasteCount == 0)
+        if (mWaste.empty())
             return;
         int candidate = 0;
         // From the bottom row up, so the card in front wins; covered cards
@@ -110,9 +108,9 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
 
 bool clsGolf::mblnfFits(int aintCard) const
 {
-    if (mintWasteCount == 0)
+    if (mWaste.empty())
         return false;
-    return gblnfInSequence(mWaste[mintWasteCount].card, aintCard, true, false, false, false);
+    return gblnfInSequence(mWaste.topCard(), aintCard, true, false, false, false);
 }
 
 void clsGolf::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY, int aintCardFrom, int aintCardTo,
@@ -135,9 +133,8 @@ void clsGolf::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY
             mblnSequenceEnded = gintfCardRank(card, false) == 13;
             ++mintPlaysSinceDeal;
             ++mintCardsRemoved;
-            ++mintWasteCount;
             mTable[s].present = false;
-            mWaste[mintWasteCount] = {s, card};
+            mWaste.push(s, card);
             if (s > kColumns)
                 mTable[s - kColumns].covered = false;
             gsDrawCards();
@@ -160,8 +157,7 @@ void clsGolf::gsDealCard(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aint
         const bool dealt = mblnDealtOut && mintCardsDealt < kCardCount;
         if (dealt) {
             ++mintCardsDealt;
-            ++mintWasteCount;
-            mWaste[mintWasteCount] = {0, gintDeck[mintCardsDealt]};
+            mWaste.push(0, gintDeck[mintCardsDealt]);
         }
         gsDrawCards();
         ablnDealEnabled = mblnfCanDeal();
@@ -183,13 +179,11 @@ void clsGolf::gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCard
         ablnUndoEnabled = false;
         if (mintPlaysSinceDeal > 0) {
             while (mintPlaysSinceDeal > 0) {
-                const int s = mWaste[mintWasteCount].source;
+                const int s = mWaste.pop().source;
                 mTable[s].present = true;
                 mTable[s].covered = false;
                 if (s > kColumns)
                     mTable[s - kColumns].covered = true;
-                mWaste[mintWasteCount] = {};
-                --mintWasteCount;
                 --mintCardsRemoved;
                 --mintPlaysSinceDeal;
             }
@@ -210,7 +204,7 @@ std::vector<CardLocation> clsGolf::census() const
             where.push_back({mTable[s].card, CardWhere::Table});
     for (int p = mintCardsDealt + 1; p <= kCardCount; ++p)
         where.push_back({gintDeck[p], CardWhere::Stock});
-    for (int w = 1; w <= mintWasteCount; ++w)
+    for (int w = 1; w <= mWaste.count(); ++w)
         where.push_back({mWaste[w].card, CardWhere::Waste});
     return where;
 }

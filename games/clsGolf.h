@@ -4,10 +4,10 @@
 // waste's top card, King and Ace touching. A King played from the table ends
 // the run until the next deal. Click game: the press selects, the release plays.
 
+#include "core/cardpile.h"
+#include "core/checkedtable.h"
 #include "core/gamerules.h"
 #include "core/modCards.h"
-
-#include <array>
 
 class clsGolf : public GameRules {
 public:
@@ -48,10 +48,6 @@ private:
         int card = 0;
         bool covered = false;
     };
-    struct WasteEntry {
-        int source = 0;  // 0 for a card dealt from the stock
-        int card = 0;
-    };
 
     bool mblnfFits(int aintCard) const;
     bool mblnfCanDeal() const { return mintCardsDealt != kCardCount; }
@@ -60,10 +56,9 @@ private:
     int mintClientBottom;
     QString mstrTitle;
 
-    std::array<Psn, kSlots + 1> mPsn{};
-    std::array<TableSlot, kSlots + 1> mTable{};
-    std::array<WasteEntry, kCardCount + 1> mWaste{};
-    int mintWasteCount = 0;
+    CheckedTable<Psn, kWasteSlot, kSlots> mPsn;
+    CheckedTable<TableSlot, 1, kSlots> mTable;
+    CardPile mWaste;  // each entry remembers its slot, 0 for the stock
     int mintCardsRemoved = 0;
     int mintCardsDealt = 0;
     int mintPlaysSinceDeal = 0;
