@@ -24,13 +24,10 @@ void clsGolf::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
         mTable.fill(TableSlot{});
-        mWaste.clear();
+        mStock.reset(kSlots);
         mintCardsRemoved = 0;
-        mintPlaysSinceDeal = 0;
-        mintCardsDealt = kSlots;
         // A King from the last game must not block the next one.
         mblnSequenceEnded = false;
-        mblnDealtOut = false;
     });
 }
 
@@ -58,7 +55,7 @@ void clsGolf::gsInitNewGame()
         gsShuffleDeck();
         for (int s = 1; s <= kSlots; ++s)
             mTable[s] = {true, gintDeck[s], s < kFirstBottomSlot};
-        mblnDealtOut = true;
+        mStock.markDealtOut();
         gsDrawCards();
     });
 }
@@ -71,7 +68,7 @@ void clsGolf::gsDrawCards()
         for (int s = 1; s <= kSlots; ++s)
             if (mTable[s].present)
                 b.drawCard(mTable[s].card, mPsn[s].x, mPsn[s].y);
-        mWaste.drawTop(b, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
+        mStock.waste().drawTop(b, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
         b.presentBoard();
         b.refreshWindow();
     });
@@ -83,7 +80,7 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
     Q_UNUSED(aintNumCardsInSequence);
     int result = 0;
     trapErrors("gintfGetSelectedCard", [&] {
-        if (mWaste.empty())
+        if (mStock.waste().empty())
             return;
         int candidate = 0;
         // From the bottom row up, so the card in front wins; covered cards
@@ -106,13 +103,6 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
     return result;
 }
 
-bool clsGolf::mblnfFits(int aintCard) const
-{
-    if (mWaste.empty())
-        return false;
-    return gblnfInSequence(mWaste.topCard(), aintCard, true, false, false, false);
-}
-
 void clsGolf::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY, int aintCardFrom, int aintCardTo,
                           bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft)
 {
@@ -127,20 +117,18 @@ void clsGolf::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY
         // Only a free card, and never once a King has ended the run: a stale
         // or forged slot must not take a card twice or play past the King.
         const bool playable = s >= 1 && s <= kSlots && gblnfAndNot(mTable[s].present, mTable[s].covered)
-                              && !mblnSequenceEnded && mblnfFits(mTable[s].card);
+                              && !mblnSequenceEnded && mStock.fits(mTable[s].card);
         if (playable) {
             const int card = mTable[s].card;
             mblnSequenceEnded = gintfCardRank(card, false) == 13;
-            ++mintPlaysSinceDeal;
             ++mintCardsRemoved;
             mTable[s].present = false;
-            mWaste.push(s, card);
+            mStock.play(s, card);
             if (s > kColumns)
                 mTable[s - kColumns].covered = false;
             gsDrawCards();
         }
-        ablnDealEnabled = mblnfCanDeal();
-        ablnUndoEnabled = mintPlaysSinceDeal > 0;
+        mStock.playButtons(ablnDealEnabled, ablnUndoEnabled);
     });
 }
 
@@ -154,21 +142,11 @@ bool clsGolf::gblnfGameOver()
 void clsGolf::gsDealCard(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft)
 {
     trapErrors("gsDealCard", [&] {
-        const bool dealt = mblnDealtOut && mintCardsDealt < kCardCount;
-        if (dealt) {
-            ++mintCardsDealt;
-            mWaste.push(0, gintDeck[mintCardsDealt]);
-        }
-        gsDrawCards();
-        ablnDealEnabled = mblnfCanDeal();
-        aintCardsLeft = kCardCount - mintCardsDealt;
-        // Only a real deal starts a fresh run: with the stock spent, a Deal
-        // must neither lift a King's block nor lose the run's Undo.
-        if (dealt) {
+        // Only a real deal lifts a King's block: with the stock spent, the
+        // run goes on as it was.
+        if (mStock.deal(ablnDealEnabled, ablnUndoEnabled, aintCardsLeft))
             mblnSequenceEnded = false;
-            mintPlaysSinceDeal = 0;
-        }
-        ablnUndoEnabled = mintPlaysSinceDeal > 0;
+        gsDrawCards();
     });
 }
 
@@ -176,20 +154,15 @@ void clsGolf::gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCard
 {
     Q_UNUSED(aintCardsLeft);
     trapErrors("gsUndo", [&] {
-        ablnUndoEnabled = false;
-        if (mintPlaysSinceDeal > 0) {
-            while (mintPlaysSinceDeal > 0) {
-                const int s = mWaste.pop().source;
-                mTable[s].present = true;
-                mTable[s].covered = false;
-                if (s > kColumns)
-                    mTable[s - kColumns].covered = true;
-                --mintCardsRemoved;
-                --mintPlaysSinceDeal;
-            }
+        const bool any = mStock.undoRun(ablnDealEnabled, ablnUndoEnabled, [&](int s) {
+            mTable[s].present = true;
+            mTable[s].covered = false;
+            if (s > kColumns)
+                mTable[s - kColumns].covered = true;
+            --mintCardsRemoved;
+        });
+        if (any)
             gsDrawCards();
-        }
-        ablnDealEnabled = mblnfCanDeal();
         mblnSequenceEnded = false;
     });
 }
@@ -197,14 +170,20 @@ void clsGolf::gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCard
 std::vector<CardLocation> clsGolf::census() const
 {
     std::vector<CardLocation> where;
-    if (!mblnDealtOut)
+    if (!mStock.dealtOut())
         return where;
     for (int s = 1; s <= kSlots; ++s)
         if (mTable[s].present)
             where.push_back({mTable[s].card, CardWhere::Table});
-    for (int p = mintCardsDealt + 1; p <= kCardCount; ++p)
-        where.push_back({gintDeck[p], CardWhere::Stock});
-    for (int w = 1; w <= mWaste.count(); ++w)
-        where.push_back({mWaste[w].card, CardWhere::Waste});
+    mStock.addToCensus(where);
     return where;
+}
+
+std::vector<QPoint> clsGolf::hotSpots() const
+{
+    std::vector<QPoint> spots;
+    for (int s = 1; s <= kSlots; ++s)
+        if (gblnfAndNot(mTable[s].present, mTable[s].covered))
+            spots.push_back({gintfRoundHalfEven(mPsn[s].x), gintfRoundHalfEven(mPsn[s].y)});
+    return spots;
 }

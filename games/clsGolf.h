@@ -4,10 +4,10 @@
 // waste's top card, King and Ace touching. A King played from the table ends
 // the run until the next deal. Click game: the press selects, the release plays.
 
-#include "core/cardpile.h"
 #include "core/checkedtable.h"
 #include "core/gamerules.h"
 #include "core/modCards.h"
+#include "core/stockwaste.h"
 
 class clsGolf : public GameRules {
 public:
@@ -29,6 +29,7 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
+    std::vector<QPoint> hotSpots() const override;
 
     static constexpr int kSlots = 35;
     static constexpr int kColumns = 7;
@@ -49,19 +50,13 @@ private:
         bool covered = false;
     };
 
-    bool mblnfFits(int aintCard) const;
-    bool mblnfCanDeal() const { return mintCardsDealt != kCardCount; }
-
     int mintClientRight;
     int mintClientBottom;
     QString mstrTitle;
 
     CheckedTable<Psn, kWasteSlot, kSlots> mPsn;
     CheckedTable<TableSlot, 1, kSlots> mTable;
-    CardPile mWaste;  // each entry remembers its slot, 0 for the stock
+    StockWaste mStock;
     int mintCardsRemoved = 0;
-    int mintCardsDealt = 0;
-    int mintPlaysSinceDeal = 0;
     bool mblnSequenceEnded = false;
-    bool mblnDealtOut = false;  // a deal has been laid since the last gsInitVar
 };
