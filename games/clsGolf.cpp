@@ -208,3 +208,13 @@ std::vector<CardLocation> clsGolf::census() const
         where.push_back({mWaste[w].card, CardWhere::Waste});
     return where;
 }
+
+std::vector<QPoint> clsGolf::hotSpots() const
+{
+    // Only the free cards can be played; the release plays wherever it lands.
+    std::vector<QPoint> spots;
+    for (int s = 1; s <= kSlots; ++s)
+        if (mTable[s].present && !mTable[s].covered)
+            spots.push_back({static_cast<int>(mPsn[s].x), static_cast<int>(mPsn[s].y)});
+    return spots;
+}
