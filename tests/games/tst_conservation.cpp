@@ -13,6 +13,7 @@
 #include "core/gamerules.h"
 #include "core/platform.h"
 #include "games/gamefactory.h"
+#include "fakegame.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
@@ -328,6 +329,7 @@ private slots:
     void initTestCase();
     void randomPlay_data();
     void randomPlay();
+    void censusCatchesALostCard();
 };
 
 void TestConservation::initTestCase()
@@ -391,6 +393,59 @@ void TestConservation::randomPlay()
     QVERIFY2(c.moves > 0, "no legal move was made");
     if (stacked)
         QVERIFY2(c.wins > 0 && c.newAfterWin > 0, "the stacked deal was not won");
+}
+
+namespace {
+// A fake game whose third placement duplicates a card.
+class BrokenGame : public FakeGame {
+public:
+    using FakeGame::FakeGame;
+    std::vector<CardLocation> census() const override
+    {
+        std::vector<CardLocation> cards;
+        for (int c = 1; c <= 52; ++c)
+            cards.push_back({c == 52 && broken ? 1 : c, CardWhere::Table});
+        return cards;
+    }
+    std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
+    bool broken = false;
+};
+}
+
+void TestConservation::censusCatchesALostCard()
+{
+    MessageRecorder messages;
+    BrokenGame* fake = nullptr;
+    int placements = 0;
+    frmMain::gsSetGameFactory([&](int, Board& board) {
+        auto game = std::make_unique<BrokenGame>(board);
+        fake = game.get();
+        game->placeHook = [&](bool&, bool&, int&) {
+            if (++placements == 3)
+                fake->broken = true;
+        };
+        return game;
+    });
+    QPointer<frmMain> window = new frmMain;
+    window->msLoadFormVariables(choice::Golf);
+    window->show();
+    window->mnuGameNew_Click();
+    RandomPlayer player(*window, 7, true);
+    int placedAt = -1, caughtAt = -1;
+    QString problem;
+    for (int step = 0; step < 500 && caughtAt < 0; ++step) {
+        player.step();
+        if (placedAt < 0 && fake->broken)
+            placedAt = step;
+        problem = checkStep(*window, messages);
+        if (!problem.isEmpty())
+            caughtAt = step;
+    }
+    delete window.data();
+    frmMain::gsSetGameFactory({});
+    QVERIFY(placedAt >= 0);
+    QCOMPARE(caughtAt, placedAt);
+    QCOMPARE(problem, QStringLiteral("card 1 seen 2 times; card 52 seen 0 times"));
 }
 
 int main(int argc, char** argv)
