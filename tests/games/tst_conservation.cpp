@@ -1,22 +1,81 @@
-// Random play through the real window path, for every game in the pack:
-// after every step all 52 cards are present exactly once, no error was
-// reported and the pointer is not left hidden.
+// Random play through the real window path, for every game in the pack.
+// Besides blind gestures, the player aims at the game's hotSpots() and tries
+// candidate drops until one changes the census, so it makes real moves,
+// reaches deep positions and wins. After every step all 52 cards are present
+// exactly once, no error was reported and the pointer is not left hidden.
+//
+// Replay or run long by hand (the watchdog is lifted for long runs):
+//   QUILLET_RANDOM_SEED=<seed> QUILLET_RANDOM_STEPS=<steps> build/bin/tst_conservation [randomPlay:Golf]
+// The seed drives the gestures and every shuffle, so the same command gives
+// the same counts and the same failure.
 
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
 #include "core/platform.h"
 #include "games/gamefactory.h"
+#include "fakegame.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
+#include <QAction>
+#include <QMenu>
+#include <algorithm>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QtTest>
 #include <array>
+#include <memory>
+#include <optional>
+#include <random>
 
 namespace {
+constexpr int kDefaultSteps = 3000;
+constexpr quint32 kDefaultSeed = 20261208u;
+
+quint32 testSeed()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("QUILLET_RANDOM_SEED").toUInt(&ok);
+    return ok ? seed : kDefaultSeed;
+}
+
+int testSteps()
+{
+    const int steps = qEnvironmentVariableIntValue("QUILLET_RANDOM_STEPS");
+    return steps > 0 ? steps : kDefaultSteps;
+}
+
+// A stacked deal per game (deck order, deck[p] = card at deal place p) that
+// legal play wins; a new game adds one line here.
+std::optional<std::array<int, 53>> stackedDeal(int aenmChoice)
+{
+    if (aenmChoice == choice::Golf) {
+        // Played column by column from the bottom up, the ranks climb from
+        // the Ace dealt first to the Queen, fall to the Ace and climb again.
+        const std::array<int, 53> deck{0,  6,  11, 21, 16, 30, 35, 49, 5,  10, 22, 17, 29, 34, 50, 4,  9, 23,
+                                       18, 28, 33, 25, 3,  8,  24, 19, 1,  32, 37, 2,  7,  12, 20, 15, 31, 36,
+                                       14, 13, 26, 27, 38, 39, 40, 41, 42, 43, 44, 45, 46, 47, 48, 51, 52};
+        return deck;
+    }
+    if (aenmChoice == choice::BCastle) {
+        // Twos to Kings in suit order dealt round the rows from the top card
+        // down: under every card lies a higher one, so play never blocks.
+        std::array<int, 53> deck{};
+        for (int i = 0; i < 48; ++i) {
+            const int card = cardOf(2 + i / 4, i % 4);
+            const int row = i % 8 + 1;
+            const int depth = i / 8;
+            deck[row <= 4 ? 6 * row - 5 + depth : 6 * row - depth] = card;
+        }
+        for (int k = 0; k < 4; ++k)
+            deck[49 + k] = cardOf(1, k);
+        return deck;
+    }
+    return std::nullopt;
+}
+
 void send(QWidget* w, QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held)
 {
     QMouseEvent e(type, p, w->mapToGlobal(p), button, held, {});
@@ -38,109 +97,366 @@ QString describe(const std::vector<CardLocation>& census)
             problems << QStringLiteral("card %1 seen %2 times").arg(card).arg(seen[card]);
     return problems.join(QStringLiteral("; "));
 }
+
+bool sameCensus(const std::vector<CardLocation>& a, const std::vector<CardLocation>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].card != b[i].card || a[i].where != b[i].where)
+            return false;
+    return true;
+}
+
+int progressOf(const std::vector<CardLocation>& census)
+{
+    int n = 0;
+    for (const CardLocation& c : census)
+        n += c.where == CardWhere::Foundation || c.where == CardWhere::Waste || c.where == CardWhere::Discard;
+    return n;
+}
+
+struct Counts {
+    int gestures = 0, moves = 0, deals = 0, undos = 0, wins = 0, newAfterWin = 0, dangling = 0;
+};
+
+// Plays one game window at random; every action goes through the window.
+class RandomPlayer {
+public:
+    RandomPlayer(frmMain& window, quint32 seed, bool stacked)
+        : w(window), board(window.picWork()), rng(seed), stacked(stacked),
+          drag(isDrag(window))
+    {
+    }
+
+    Counts counts;
+
+    QString step()
+    {
+        if (w.isFinished()) {
+            w.action("mnuGameNew")->trigger();
+            ++counts.newAfterWin;
+            return QStringLiteral("New after win");
+        }
+        const int action = static_cast<int>(rng.bounded(100));
+        if (stacked ? action < 94 : action < 50) {
+            if (seekMove())
+                return QStringLiteral("move");
+            if (w.cmdDeal()->isEnabled()) {
+                QTest::mouseClick(w.cmdDeal(), Qt::LeftButton);
+                ++counts.deals;
+                return QStringLiteral("Deal (no move found)");
+            }
+            if (stacked || rng.bounded(4) == 0) {
+                w.action("mnuGameNew")->trigger();
+                return QStringLiteral("New (blocked)");
+            }
+            return QStringLiteral("no move found");
+        }
+        if (stacked ? action < 96 : action < 75)
+            return blindGesture();
+        if (!stacked && action < 85) {
+            if (w.cmdDeal()->isEnabled()) {
+                QTest::mouseClick(w.cmdDeal(), Qt::LeftButton);
+                ++counts.deals;
+            }
+            return QStringLiteral("Deal");
+        }
+        if (action < 97) {
+            if (w.cmdUndo()->isEnabled()) {
+                QTest::mouseClick(w.cmdUndo(), Qt::LeftButton);
+                ++counts.undos;
+            }
+            return QStringLiteral("Undo");
+        }
+        if (action < 99)
+            return danglingPress();
+        if (!stacked)
+            w.action("mnuGameNew")->trigger();
+        return QStringLiteral("New");
+    }
+
+private:
+    static bool isDrag(frmMain& window)
+    {
+        const QString title = window.windowTitle();
+        for (int c = kFirstChoice; c <= kLastChoice; ++c)
+            if (title == QString::fromUtf8(gfGameChoice(c)->name))
+                return gfGameChoice(c)->dragStyle;
+        return false;
+    }
+
+    QPointF randomPoint()
+    {
+        return QPointF(rng.bounded(w.board().width() * 10) / 10.0, rng.bounded(w.board().height() * 10) / 10.0);
+    }
+    // On the card whose corner this is, clear of anything fanned over it.
+    QPointF onCard(QPoint corner)
+    {
+        return QPointF(corner) + QPointF(2 + rng.bounded(9), 2 + rng.bounded(9));
+    }
+
+    // Press, moves, release; true when the census changed.
+    bool gesture(QPointF at, QPointF to, int hops)
+    {
+        ++counts.gestures;
+        const auto before = w.game()->census();
+        send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        for (int h = 1; h <= hops; ++h)
+            send(board, QEvent::MouseMove, at + (to - at) * h / hops, Qt::NoButton, Qt::LeftButton);
+        send(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+        return !sameCensus(before, w.game()->census());
+    }
+
+    QString blindGesture()
+    {
+        const QPointF at = randomPoint();
+        const QPointF to = randomPoint();
+        if (gesture(at, to, static_cast<int>(rng.bounded(4))))
+            ++counts.moves;
+        return QStringLiteral("press (%1,%2) release (%3,%4)").arg(at.x()).arg(at.y()).arg(to.x()).arg(to.y());
+    }
+
+    template <class T>
+    void shuffle(std::vector<T>& v)
+    {
+        for (size_t i = v.size(); i > 1; --i)
+            std::swap(v[i - 1], v[rng.bounded(static_cast<quint32>(i))]);
+    }
+
+    // Tries sources and candidate targets from hotSpots() until the census
+    // changes; targets that took a card to a foundation or waste go first.
+    bool seekMove()
+    {
+        std::vector<QPoint> spots = w.game()->hotSpots();
+        if (spots.empty())
+            return false;
+        std::vector<QPoint> sources = spots;
+        shuffle(sources);
+        int tries = 0;
+        for (const QPoint& source : sources) {
+            if (!drag) {
+                const int before = progressOf(w.game()->census());
+                const QPointF at = onCard(source);
+                const QPointF to = rng.bounded(2) ? at : onCard(spots[rng.bounded(int(spots.size()))]);
+                if (gesture(at, to, 0)) {
+                    ++counts.moves;
+                    return true;
+                }
+                (void)before;
+                continue;
+            }
+            std::vector<QPoint> targets = spots;
+            shuffle(targets);
+            std::stable_partition(targets.begin(), targets.end(),
+                                  [&](QPoint t) { return progressTargets.contains(t); });
+            for (const QPoint& target : targets) {
+                if (target == source || ++tries > 60)
+                    continue;
+                const QPointF at = onCard(source);
+                send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+                const bool picked = gintfCursorDisplayCount() < 0;
+                const QPoint corner = w.dragPosition();
+                send(board, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+                ++counts.gestures;
+                if (!picked)
+                    break;
+                const int before = progressOf(w.game()->census());
+                const QPointF grab = at - QPointF(corner);
+                const QPointF jitter(static_cast<int>(rng.bounded(9)) - 4, static_cast<int>(rng.bounded(9)) - 4);
+                if (gesture(at, QPointF(target) + grab + jitter, 1 + static_cast<int>(rng.bounded(2)))) {
+                    if (progressOf(w.game()->census()) > before && !progressTargets.contains(target))
+                        progressTargets.append(target);
+                    ++counts.moves;
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+
+    // A press whose release never reaches the board: a menu or New cuts it short.
+    QString danglingPress()
+    {
+        ++counts.dangling;
+        const std::vector<QPoint> spots = w.game()->hotSpots();
+        const QPointF at = spots.empty() ? randomPoint() : onCard(spots[rng.bounded(int(spots.size()))]);
+        send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        if (drag)
+            send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
+        const auto before = w.game()->census();
+        if (rng.bounded(2)) {
+            w.action("mnuGameNew")->trigger();
+        } else {
+            auto* menu = w.findChild<QMenu*>(rng.bounded(2) ? QStringLiteral("mnuGame") : QStringLiteral("mnuHelp"));
+            menu->popup(w.mapToGlobal(QPoint(0, 0)));
+            menu->close();
+            if (!sameCensus(before, w.game()->census()))
+                ++counts.moves;
+        }
+        // The late release finds no gesture to end.
+        send(board, QEvent::MouseButtonRelease, randomPoint(), Qt::LeftButton, Qt::NoButton);
+        return QStringLiteral("press at (%1,%2) cut short").arg(at.x()).arg(at.y());
+    }
+
+    frmMain& w;
+    QWidget* board;
+    QRandomGenerator rng;
+    bool stacked;
+    bool drag;
+    QList<QPoint> progressTargets;
+};
+
+// Everything that must hold after every step; empty when all is well.
+QString checkStep(frmMain& window, const MessageRecorder& messages)
+{
+    const QString lost = describe(window.game()->census());
+    if (!lost.isEmpty())
+        return lost;
+    if (!messages.errors().isEmpty())
+        return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
+    if (gintfCursorDisplayCount() != 0)
+        return QStringLiteral("pointer left hidden");
+    // LEAD: one more per-step check goes here (the window image equals a
+    // full redraw of the board); return its problem text when it fails.
+    return {};
+}
 }
 
 class TestConservation : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void randomPlay_data();
     void randomPlay();
+    void censusCatchesALostCard();
 };
+
+void TestConservation::initTestCase()
+{
+    qInfo("QUILLET_RANDOM_SEED=%u QUILLET_RANDOM_STEPS=%d", testSeed(), testSteps());
+}
 
 void TestConservation::randomPlay_data()
 {
     QTest::addColumn<int>("choice");
+    QTest::addColumn<bool>("stacked");
     for (int choice = kFirstChoice; choice <= kLastChoice; ++choice) {
         // Only the games that are in the pack take part.
         Board probe;
-        if (gobjfCreateGame(choice, probe))
-            QTest::newRow(gfGameChoice(choice)->name) << choice;
+        if (!gobjfCreateGame(choice, probe))
+            continue;
+        QTest::newRow(gfGameChoice(choice)->name) << choice << false;
+        if (stackedDeal(choice))
+            QTest::newRow(qPrintable(QStringLiteral("%1 stacked").arg(gfGameChoice(choice)->name))) << choice << true;
     }
 }
 
 void TestConservation::randomPlay()
 {
     QFETCH(int, choice);
-    const int steps = qEnvironmentVariableIntValue("QUILLET_RANDOM_STEPS") > 0
-                          ? qEnvironmentVariableIntValue("QUILLET_RANDOM_STEPS")
-                          : 20000;
-    const quint32 seed = 20261208u + static_cast<quint32>(choice);
-    QRandomGenerator rng(seed);
+    QFETCH(bool, stacked);
+    const quint32 seed = testSeed() + static_cast<quint32>(choice);
+    const int steps = stacked ? 2000 : testSteps();
+    // Every shuffle draws from the test's seed, so runs replay exactly.
+    std::unique_ptr<RiggedShuffle> rig;
+    auto engine = std::make_shared<std::mt19937>(seed);
+    if (stacked)
+        rig = std::make_unique<RiggedShuffle>(*stackedDeal(choice));
+    else
+        gsSetRandomSource([engine] { return static_cast<float>((*engine)() >> 8) / 16777216.0f; });
     MessageRecorder messages;
     QPointer<frmMain> window = new frmMain;
     window->msLoadFormVariables(choice);
     window->show();
-    QVERIFY(messages.calls.isEmpty());
     window->mnuGameNew_Click();
-    QWidget* board = window->picWork();
-    const int width = window->board().width();
-    const int height = window->board().height();
-    const bool drag = gfGameChoice(choice)->dragStyle;
-
-    // Corners of cards that were picked up, so that drops often land on
-    // real targets instead of empty felt.
-    QList<QPoint> corners;
-    int moves = 0, deals = 0, undos = 0, wins = 0;
-    auto randomPoint = [&] {
-        return QPointF(rng.bounded(width * 10) / 10.0, rng.bounded(height * 10) / 10.0);
-    };
-
-    for (int step = 0; step < steps; ++step) {
-        const int action = static_cast<int>(rng.bounded(100));
-        QString what;
-        if (action < 75) {
-            const QPointF at = randomPoint();
-            send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            QPointF to = randomPoint();
-            if (drag && window->isDragging() == false && gintfCursorDisplayCount() < 0) {
-                const QPoint corner = window->dragPosition();
-                const QPointF grab = at - QPointF(corner);
-                if (!corners.contains(corner))
-                    corners.append(corner);
-                if (!corners.isEmpty() && rng.bounded(8) != 0) {
-                    const QPoint target = corners.at(static_cast<int>(rng.bounded(corners.size())));
-                    to = QPointF(target) + grab + QPointF(rng.bounded(41) - 20, rng.bounded(41) - 20);
-                }
-                const int hops = static_cast<int>(rng.bounded(4));
-                for (int h = 1; h <= hops; ++h)
-                    send(board, QEvent::MouseMove, at + (to - at) * h / hops, Qt::NoButton, Qt::LeftButton);
-            }
-            send(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-            ++moves;
-            what = QStringLiteral("press (%1,%2) release (%3,%4)").arg(at.x()).arg(at.y()).arg(to.x()).arg(to.y());
-        } else if (action < 87) {
-            if (window->cmdDeal()->isEnabled()) {
-                QTest::mouseClick(window->cmdDeal(), Qt::LeftButton);
-                ++deals;
-            }
-            what = QStringLiteral("Deal");
-        } else if (action < 98) {
-            if (window->cmdUndo()->isEnabled()) {
-                QTest::mouseClick(window->cmdUndo(), Qt::LeftButton);
-                ++undos;
-            }
-            what = QStringLiteral("Undo");
-        } else {
-            window->mnuGameNew_Click();
-            corners.clear();
-            what = QStringLiteral("New");
-        }
-        if (window->isFinished()) {
-            ++wins;
-            window->mnuGameNew_Click();
-            corners.clear();
-        }
-        const QString problem = describe(window->game()->census());
-        QVERIFY2(problem.isEmpty(), qPrintable(QStringLiteral("step %1 (%2): %3").arg(step).arg(what, problem)));
-        if (!messages.errors().isEmpty())
-            QFAIL(qPrintable(QStringLiteral("step %1 (%2): %3 / %4")
-                                 .arg(step)
-                                 .arg(what, messages.errors().first().title, messages.errors().first().text)));
-        QVERIFY2(gintfCursorDisplayCount() == 0, qPrintable(QStringLiteral("step %1: pointer hidden").arg(step)));
+    RandomPlayer player(*window, seed, stacked);
+    QString failure;
+    for (int step = 0; step < steps && failure.isEmpty(); ++step) {
+        const QString what = player.step();
+        if (player.counts.wins < player.counts.newAfterWin + (window->isFinished() ? 1 : 0))
+            ++player.counts.wins;
+        const QString problem = checkStep(*window, messages);
+        if (!problem.isEmpty())
+            failure = QStringLiteral("QUILLET_RANDOM_SEED=%1 step %2 (%3): %4").arg(testSeed()).arg(step).arg(what, problem);
+        if (stacked && player.counts.newAfterWin > 0)
+            break;
     }
-    qInfo("%s: %d gestures, %d deals, %d undos, %d wins", gfGameChoice(choice)->name, moves, deals, undos, wins);
+    const Counts& c = player.counts;
+    qInfo("%s%s: %d gestures, %d moves, %d deals, %d undos, %d wins, %d New after win, %d presses cut short",
+          gfGameChoice(choice)->name, stacked ? " stacked" : "", c.gestures, c.moves, c.deals, c.undos, c.wins,
+          c.newAfterWin, c.dangling);
     delete window.data();
+    if (!stacked)
+        gsSetRandomSource({});
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+    QVERIFY2(c.moves > 0, "no legal move was made");
+    if (stacked)
+        QVERIFY2(c.wins > 0 && c.newAfterWin > 0, "the stacked deal was not won");
 }
 
-QTEST_MAIN(TestConservation)
+namespace {
+// A fake game whose third placement duplicates a card.
+class BrokenGame : public FakeGame {
+public:
+    using FakeGame::FakeGame;
+    std::vector<CardLocation> census() const override
+    {
+        std::vector<CardLocation> cards;
+        for (int c = 1; c <= 52; ++c)
+            cards.push_back({c == 52 && broken ? 1 : c, CardWhere::Table});
+        return cards;
+    }
+    std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
+    bool broken = false;
+};
+}
+
+void TestConservation::censusCatchesALostCard()
+{
+    MessageRecorder messages;
+    BrokenGame* fake = nullptr;
+    int placements = 0;
+    frmMain::gsSetGameFactory([&](int, Board& board) {
+        auto game = std::make_unique<BrokenGame>(board);
+        fake = game.get();
+        game->placeHook = [&](bool&, bool&, int&) {
+            if (++placements == 3)
+                fake->broken = true;
+        };
+        return game;
+    });
+    QPointer<frmMain> window = new frmMain;
+    window->msLoadFormVariables(choice::Golf);
+    window->show();
+    window->mnuGameNew_Click();
+    RandomPlayer player(*window, 7, true);
+    int placedAt = -1, caughtAt = -1;
+    QString problem;
+    for (int step = 0; step < 500 && caughtAt < 0; ++step) {
+        player.step();
+        if (placedAt < 0 && fake->broken)
+            placedAt = step;
+        problem = checkStep(*window, messages);
+        if (!problem.isEmpty())
+            caughtAt = step;
+    }
+    delete window.data();
+    frmMain::gsSetGameFactory({});
+    QVERIFY(placedAt >= 0);
+    QCOMPARE(caughtAt, placedAt);
+    QCOMPARE(problem, QStringLiteral("card 1 seen 2 times; card 52 seen 0 times"));
+}
+
+int main(int argc, char** argv)
+{
+    // Long runs by hand must not trip QtTest's five-minute watchdog.
+    if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max(300000, testSteps() * 20)));
+    QApplication app(argc, argv);
+    TestConservation test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
 #include "tst_conservation.moc"
