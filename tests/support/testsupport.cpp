@@ -18,7 +18,7 @@ QList<MessageBoxCall> MessageRecorder::errors() const
     return found;
 }
 
-RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck)
+RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck, std::vector<float> afterwards)
 {
     // The shuffle puts card c into the k-th still-empty place, k drawn as
     // int((53 - c) * r) + 1: work out each r that picks the wanted place.
@@ -36,10 +36,17 @@ RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck)
         draws->push_back((static_cast<float>(k) - 0.5f) / static_cast<float>(53 - c));
     }
     auto next = std::make_shared<size_t>(0);
-    gsSetRandomSource([draws, next] {
-        const float r = (*draws)[*next % draws->size()];
+    auto after = std::make_shared<std::vector<float>>(std::move(afterwards));
+    gsSetRandomSource([draws, next, after] {
+        // Each shuffle is 52 draws; what a deal draws after it comes next.
+        const size_t i = *next;
         ++*next;
-        return r;
+        if (i >= draws->size() && !after->empty()) {
+            const size_t j = i - draws->size();
+            if (j < after->size())
+                return (*after)[j];
+        }
+        return (*draws)[i % draws->size()];
     });
 }
 

@@ -20,10 +20,11 @@ public:
 };
 
 // Makes the next shuffles produce the given deal, while alive: deck[p] is the
-// card at deal place p (1..52; element 0 unused).
+// card at deal place p (1..52; element 0 unused). Draws a deal makes after
+// its shuffle come from `afterwards` in turn, when given.
 class RiggedShuffle {
 public:
-    explicit RiggedShuffle(const std::array<int, 53>& deck);
+    explicit RiggedShuffle(const std::array<int, 53>& deck, std::vector<float> afterwards = {});
     ~RiggedShuffle();
 };
 
