@@ -22,33 +22,20 @@ using Table = DragTable<clsBakersDozen>;
 
 // The listed cards at their deal places; Kings not listed go to the first
 // free back-row places, every other card to the free places in order.
-Deck deckWith(const std::map<int, int>& fixed)
+Deck deckWith(std::map<int, int> fixed)
 {
-    Deck deck{};
     std::set<int> used;
-    for (const auto& [place, card] : fixed) {
-        deck[place] = card;
-        used.insert(card);
-    }
+    for (const auto& entry : fixed)
+        used.insert(entry.second);
     int back = 1;
     for (int suit = S; suit <= C; ++suit) {
-        const int king = cardOf(13, suit);
-        if (used.count(king))
+        if (used.count(cardOf(13, suit)))
             continue;
-        while (deck[back] != 0)
+        while (fixed.count(back))
             ++back;
-        deck[back] = king;
-        used.insert(king);
+        fixed[back] = cardOf(13, suit);
     }
-    int place = 1;
-    for (int card = 1; card <= 52; ++card) {
-        if (used.count(card))
-            continue;
-        while (deck[place] != 0)
-            ++place;
-        deck[place] = card;
-    }
-    return deck;
+    return deckWithCards(fixed);
 }
 
 QPoint corner(int column, int level = 4)

@@ -15,26 +15,7 @@ namespace {
 constexpr int S = 0, H = 1, D = 2, C = 3;
 using Table = DragTable<clsBisley>;
 
-// The listed cards at their deal places, every other card in the free places
-// in increasing order.
-Deck deckWith(const std::map<int, int>& fixed)
-{
-    Deck deck{};
-    std::set<int> used;
-    for (const auto& [place, card] : fixed) {
-        deck[place] = card;
-        used.insert(card);
-    }
-    int place = 1;
-    for (int card = 1; card <= 52; ++card) {
-        if (used.count(card))
-            continue;
-        while (deck[place] != 0)
-            ++place;
-        deck[place] = card;
-    }
-    return deck;
-}
+Deck deckWith(const std::map<int, int>& fixed) { return deckWithCards(fixed); }
 
 QPoint corner(int pile)
 {

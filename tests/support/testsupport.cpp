@@ -66,3 +66,22 @@ std::array<int, 53> deckStartingWith(const std::vector<int>& first)
             deck[p++] = card;
     return deck;
 }
+
+std::array<int, 53> deckWithCards(const std::map<int, int>& fixed)
+{
+    std::array<int, 53> deck{};
+    std::array<bool, 53> used{};
+    for (const auto& [place, card] : fixed) {
+        deck[place] = card;
+        used[card] = true;
+    }
+    int place = 1;
+    for (int card = 1; card <= 52; ++card) {
+        if (used[card])
+            continue;
+        while (deck[place] != 0)
+            ++place;
+        deck[place] = card;
+    }
+    return deck;
+}

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <array>
+#include <map>
 #include <vector>
 
 // Records every message box instead of showing it, while alive.
@@ -31,6 +32,10 @@ public:
 // A deal with the listed cards at places 1, 2, ... and the remaining cards
 // after them in increasing order.
 std::array<int, 53> deckStartingWith(const std::vector<int>& first);
+
+// A deal with the listed cards at their places (place -> card) and the
+// remaining cards in the free places in increasing order.
+std::array<int, 53> deckWithCards(const std::map<int, int>& fixed);
 
 // Card number from rank (1..13) and suit (0 Spades, 1 Hearts, 2 Diamonds,
 // 3 Clubs).
