@@ -4,7 +4,7 @@
 #include "core/frmCards.h"
 #include "core/modCards.h"
 
-#include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 Board::Board()
@@ -75,10 +75,31 @@ void Board::sizePicSave(int width, int height)
 
 void Board::drawOutline(int x, int y, int width, int height, QRgb colour)
 {
-    QPainter p(&mPicWork);
-    p.setPen(QColor::fromRgb(colour));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(x, y, width - 1, height - 1);
+    // Written pixel by pixel, clipped to the board: games outline their
+    // places on every redraw of a drag, which must not set up a painter.
+    if (width <= 0 || height <= 0 || mPicWork.isNull())
+        return;
+    const int right = x + width - 1;
+    const int bottom = y + height - 1;
+    const int w = mPicWork.width();
+    const int h = mPicWork.height();
+    auto row = [&](int py) {
+        if (py < 0 || py >= h)
+            return;
+        QRgb* line = reinterpret_cast<QRgb*>(mPicWork.scanLine(py));
+        for (int px = std::max(x, 0); px <= std::min(right, w - 1); ++px)
+            line[px] = colour;
+    };
+    auto column = [&](int px) {
+        if (px < 0 || px >= w)
+            return;
+        for (int py = std::max(y, 0); py <= std::min(bottom, h - 1); ++py)
+            reinterpret_cast<QRgb*>(mPicWork.scanLine(py))[px] = colour;
+    };
+    row(y);
+    row(bottom);
+    column(x);
+    column(right);
 }
 
 int gintfRoundHalfEven(float value)

@@ -40,6 +40,15 @@ float nextRandom()
 
 void gsSetRandomSource(RandomSource source) { customSource() = std::move(source); }
 
+float gsngfRandom()
+{
+    const float r = nextRandom();
+    // A broken source (NaN, negative, 1 or more) still gives a value in range.
+    if (!(r >= 0.0f))
+        return 0.0f;
+    return r < 1.0f ? r : 0.99999994f;
+}
+
 void gsShuffleDeck()
 {
     seedFromClock();

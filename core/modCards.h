@@ -32,3 +32,6 @@ void gsGetSequenceSize(int& aintWidth, int& aintHeight, int aintNumCards, int ai
 // get fixed deals; an empty function restores the clock-seeded generator.
 using RandomSource = std::function<float()>;
 void gsSetRandomSource(RandomSource source);
+// The next draw from that same source, in [0, 1), without re-seeding: for a
+// deal's own random choices after its shuffle.
+float gsngfRandom();

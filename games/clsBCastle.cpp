@@ -2,9 +2,8 @@
 
 #include "core/board.h"
 #include "core/errors.h"
+#include "core/forceaces.h"
 #include "core/modCards.h"
-
-#include <utility>
 
 namespace {
 constexpr int kClientRight = 720;
@@ -118,25 +117,8 @@ void clsBCastle::gsInitCardPsns()
 
 void clsBCastle::msForceAces()
 {
-    trapErrors("msForceAces", [&] {
-        auto isAce = [](int card) { return gintfCardRank(card, false) == 1; };
-        int acePlaces[4];
-        int aces = 0;
-        for (int a = 1; a <= 48; ++a)
-            if (isAce(gintDeck[a]) && aces < 4)
-                acePlaces[aces++] = a;
-        // Every non-Ace among 49..52 passes through the Ace's old place, so
-        // the first of them ends up holding the Ace and none is lost.
-        for (int i = 0; i < aces; ++i)
-            for (int k = 49; k <= 52; ++k)
-                if (!isAce(gintDeck[k]))
-                    std::swap(gintDeck[k], gintDeck[acePlaces[i]]);
-        // Card-number order is suit order: Spades, Hearts, Diamonds, Clubs.
-        for (int k = 49; k <= 51; ++k)
-            for (int l = k + 1; l <= 52; ++l)
-                if (gintDeck[l] < gintDeck[k])
-                    std::swap(gintDeck[k], gintDeck[l]);
-    });
+    // The foundations are dealt from places 49..52.
+    trapErrors("msForceAces", [&] { gsForceAces(49); });
 }
 
 void clsBCastle::gsInitNewGame()

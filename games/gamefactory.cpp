@@ -3,6 +3,8 @@
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
 #include "games/clsBCastle.h"
+#include "games/clsBakersDozen.h"
+#include "games/clsBisley.h"
 #include "games/clsGolf.h"
 #include "games/clsMonteCarlo.h"
 #include "games/clsPyramid.h"
@@ -11,7 +13,9 @@ std::unique_ptr<GameRules> gobjfCreateGame(int aenmChoice, Board& board)
 {
     Q_UNUSED(board);
     switch (aenmChoice) {
+    case choice::BakersDozen: return std::make_unique<clsBakersDozen>(board);
     case choice::BCastle: return std::make_unique<clsBCastle>(board);
+    case choice::Bisley: return std::make_unique<clsBisley>(board);
     case choice::Golf: return std::make_unique<clsGolf>(board);
     case choice::MonteCarlo: return std::make_unique<clsMonteCarlo>(board);
     case choice::Pyramid: return std::make_unique<clsPyramid>(board);

@@ -18,7 +18,7 @@ QList<MessageBoxCall> MessageRecorder::errors() const
     return found;
 }
 
-RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck)
+RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck, std::vector<float> afterwards)
 {
     // The shuffle puts card c into the k-th still-empty place, k drawn as
     // int((53 - c) * r) + 1: work out each r that picks the wanted place.
@@ -36,10 +36,17 @@ RiggedShuffle::RiggedShuffle(const std::array<int, 53>& deck)
         draws->push_back((static_cast<float>(k) - 0.5f) / static_cast<float>(53 - c));
     }
     auto next = std::make_shared<size_t>(0);
-    gsSetRandomSource([draws, next] {
-        const float r = (*draws)[*next % draws->size()];
+    auto after = std::make_shared<std::vector<float>>(std::move(afterwards));
+    gsSetRandomSource([draws, next, after] {
+        // Each shuffle is 52 draws; what a deal draws after it comes next.
+        const size_t i = *next;
         ++*next;
-        return r;
+        if (i >= draws->size() && !after->empty()) {
+            const size_t j = i - draws->size();
+            if (j < after->size())
+                return (*after)[j];
+        }
+        return (*draws)[i % draws->size()];
     });
 }
 
@@ -57,5 +64,24 @@ std::array<int, 53> deckStartingWith(const std::vector<int>& first)
     for (int card = 1; card <= 52; ++card)
         if (!taken[card])
             deck[p++] = card;
+    return deck;
+}
+
+std::array<int, 53> deckWithCards(const std::map<int, int>& fixed)
+{
+    std::array<int, 53> deck{};
+    std::array<bool, 53> used{};
+    for (const auto& [place, card] : fixed) {
+        deck[place] = card;
+        used[card] = true;
+    }
+    int place = 1;
+    for (int card = 1; card <= 52; ++card) {
+        if (used[card])
+            continue;
+        while (deck[place] != 0)
+            ++place;
+        deck[place] = card;
+    }
     return deck;
 }
