@@ -93,10 +93,13 @@ public:
                 cards.insert(c.card);
         return all.size() == 52 && cards.size() == 52;
     }
-    bool shows(int x, int y, int card)
+    // The board shows `card` with its top-left corner at (x, y); only the
+    // top-left width x height of it when those are given.
+    bool shows(int x, int y, int card, int width = kCardWidth, int height = kCardHeight)
     {
-        const QImage a = shown().copy(x, y, kCardWidth, kCardHeight).convertToFormat(QImage::Format_RGB32);
-        return a == frmCards::imgCard(card).copy(0, 0, kCardWidth, kCardHeight).convertToFormat(QImage::Format_RGB32);
+        const QImage here = shown().copy(x, y, width, height).convertToFormat(QImage::Format_RGB32);
+        const QImage face = frmCards::imgCard(card).copy(0, 0, width, height).convertToFormat(QImage::Format_RGB32);
+        return here == face;
     }
 
     std::array<int, 53> deck;

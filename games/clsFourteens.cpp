@@ -1,0 +1,185 @@
+#include "games/clsFourteens.h"
+
+#include "core/board.h"
+#include "core/errors.h"
+#include "core/msgbox.h"
+
+namespace {
+constexpr int kColumnStep = kCardWidth + 2;
+constexpr int kRowStep = 39;  // each card shows this much of the one above
+constexpr int kMargin = 8;
+constexpr int kFirstBottomSlot = 45;  // 45..52 are the bottom cards of the deal
+constexpr int kPairSize = 2;
+const char* const kBadPair = "Total face value of the selected cards has to be 14";
+}
+
+clsFourteens::clsFourteens(Board& board)
+    : GameRules(board), mintClientRight(471), mintClientBottom(450), mstrTitle(QStringLiteral("Fourteens"))
+{
+}
+
+void clsFourteens::gsInitVar()
+{
+    trapErrors("gsInitVar", [&] {
+        for (int s = kDiscardSlot; s <= kCardCount; ++s) {
+            TableSlot& slot = mSlots[s];
+            slot.present = s != kDiscardSlot;
+            slot.card = 0;
+            slot.covered = s >= 1 && s < kFirstBottomSlot;
+        }
+        mDiscard.clear();
+        mPair.clear();
+        mintCardsRemoved = 0;
+        mintCardsRemaining = kCardCount;
+        mblnDealtOut = false;
+    });
+}
+
+void clsFourteens::gsInitCardPsns()
+{
+    trapErrors("gsInitCardPsns", [&] {
+        for (int s = 1; s <= kCardCount; ++s) {
+            const int row = (s - 1) / kColumns;
+            const int column = (s - 1) % kColumns;
+            mSlots[s].x = static_cast<float>(kMargin + kColumnStep * column);
+            mSlots[s].y = static_cast<float>(kMargin + kRowStep * row);
+        }
+        // Under the middle of the table, one row step below the longest column.
+        mSlots[kDiscardSlot].x = mSlots[4].x + 27;
+        mSlots[kDiscardSlot].y = mSlots[52].y + kCardHeight + kRowStep;
+    });
+}
+
+void clsFourteens::gsInitNewGame()
+{
+    trapErrors("gsInitNewGame", [&] {
+        gsShuffleDeck();
+        for (int s = 1; s <= kCardCount; ++s)
+            mSlots[s].card = gintDeck[s];
+        mblnDealtOut = true;
+        gsDrawCards();
+    });
+}
+
+void clsFourteens::gsDrawCards()
+{
+    trapErrors("gsDrawCards", [&] {
+        Board& b = board();
+        b.cls();
+        for (int s = 1; s <= kCardCount; ++s)
+            if (mSlots[s].present && mSlots[s].card != 0)
+                b.drawCard(mSlots[s].card, mSlots[s].x, mSlots[s].y);
+        mDiscard.drawTop(b, mSlots[kDiscardSlot].x, mSlots[kDiscardSlot].y);
+        b.presentBoard();
+        b.refreshWindow();
+    });
+}
+
+int clsFourteens::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, int& aintNumCardsInSequence)
+{
+    Q_UNUSED(ablnMouseDown);
+    Q_UNUSED(aintNumCardsInSequence);
+    int result = 0;
+    trapErrors("gintfGetSelectedCard", [&] {
+        if (!mblnDealtOut)
+            return;
+        // From the bottom row up; covered or empty slots are passed over so
+        // that the free card showing beneath the point is found.
+        for (int s = kCardCount; s >= 1; --s) {
+            if (gblnfCardHit(asngX, asngY, mSlots[s].x, mSlots[s].y, true, 20, 20) && mblnfCardClicked(s)) {
+                result = s;
+                return;
+            }
+        }
+    });
+    return result;
+}
+
+bool clsFourteens::mblnfCardClicked(int aintSlot) const
+{
+    // Only a free card: a covered one, even in the top row, stays put.
+    return mSlots[aintSlot].present && !mSlots[aintSlot].covered;
+}
+
+bool clsFourteens::mblnfCheckCardValTotal() const { return mPair.rankTotal(mDiscard, false) % 14 == 0; }
+
+void clsFourteens::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY, int aintCardFrom,
+                               int aintCardTo, bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft)
+{
+    Q_UNUSED(asngX);
+    Q_UNUSED(asngY);
+    Q_UNUSED(aintPrevX);
+    Q_UNUSED(aintPrevY);
+    Q_UNUSED(aintCardTo);
+    trapErrors("gsPlaceCard", [&] {
+        const int s = aintCardFrom;
+        if (!mblnDealtOut || s < 1 || s > kCardCount || mintCardsRemaining < kPairSize || !mblnfCardClicked(s))
+            return;
+        ablnDealEnabled = false;
+        ablnUndoEnabled = true;
+        mPair.pick(mDiscard, s, mSlots[s].card);
+        mSlots[s].present = false;
+        mSlots[s].covered = false;
+        if (s > kColumns)
+            mSlots[s - kColumns].covered = false;
+        gsDrawCards();
+
+        if (mPair.count() < kPairSize)
+            return;
+        if (mblnfCheckCardValTotal()) {
+            ablnUndoEnabled = false;
+            mintCardsRemaining -= kPairSize;
+            mintCardsRemoved += kPairSize;
+            mPair.keep();
+            gsDrawCards();
+        } else {
+            gMsgBox(QString::fromLatin1(kBadPair), mstrTitle, MsgIcon::Exclamation);
+            gsUndo(ablnDealEnabled, ablnUndoEnabled, aintCardsLeft);
+        }
+    });
+}
+
+void clsFourteens::gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft)
+{
+    Q_UNUSED(ablnDealEnabled);
+    Q_UNUSED(aintCardsLeft);
+    trapErrors("gsUndo", [&] {
+        ablnUndoEnabled = false;
+        mPair.giveBack(mDiscard, [&](const PileEntry& e) {
+            mSlots[e.source].present = true;
+            mSlots[e.source].covered = false;
+            if (e.source > kColumns)
+                mSlots[e.source - kColumns].covered = true;
+        });
+        gsDrawCards();
+    });
+}
+
+bool clsFourteens::gblnfGameOver()
+{
+    bool won = false;
+    trapErrors("gblnfGameOver", [&] { won = mintCardsRemoved == kCardCount; });
+    return won;
+}
+
+std::vector<CardLocation> clsFourteens::census() const
+{
+    std::vector<CardLocation> where;
+    if (!mblnDealtOut)
+        return where;
+    for (int s = 1; s <= kCardCount; ++s)
+        if (mSlots[s].present)
+            where.push_back({mSlots[s].card, CardWhere::Table});
+    for (int d = 1; d <= mDiscard.count(); ++d)
+        where.push_back({mDiscard[d].card, CardWhere::Discard});
+    return where;
+}
+
+std::vector<QPoint> clsFourteens::hotSpots() const
+{
+    std::vector<QPoint> spots;
+    for (int s = 1; s <= kCardCount; ++s)
+        if (mblnfCardClicked(s))
+            spots.emplace_back(static_cast<int>(mSlots[s].x), static_cast<int>(mSlots[s].y));
+    return spots;
+}
