@@ -61,6 +61,7 @@ private slots:
     void faceDownCardTurnsAndUndoTurnsItBack();
     void reserveDealtOnce();
     void groupBackOnItsOwnCardCountsAsMove();
+    void dealInMidDragPutsTheGroupDownFirst();
     void wholeGameToWin();
 };
 
@@ -276,6 +277,24 @@ void TestScorpion::groupBackOnItsOwnCardCountsAsMove()
     QCOMPARE(t.card(5, 7), cardOf(7, D));
     QVERIFY(showsCard(t.screen(), cardOf(7, D), corner(5, 7)));
     QVERIFY(t.game->gudtfCardPlace(5, 6).covered);
+}
+
+void TestScorpion::dealInMidDragPutsTheGroupDownFirst()
+{
+    Table t({});
+    // Column 1 from its first face-up card, held over bare board when the
+    // keyboard deals: the group goes back, then the reserve lands after it.
+    t.press(corner(1, 5) + QPoint(5, 30));
+    t.move(QPoint(400, 300));
+    t.w->cmdDeal_Click();
+    QCOMPARE(gintfCursorDisplayCount(), 0);
+    QCOMPARE(t.top(1), 8);
+    for (int p = 1; p <= 8; ++p)
+        QVERIFY(t.card(1, p) != 0 && !t.game->gudtfCardPlace(1, p).lifted);
+    t.release(QPoint(400, 300));
+    QCOMPARE(t.top(1), 8);
+    QCOMPARE(t.game->census().size(), size_t(52));
+    QVERIFY(t.messages.calls.isEmpty());
 }
 
 void TestScorpion::wholeGameToWin()
