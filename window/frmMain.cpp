@@ -279,6 +279,9 @@ void frmMain::msSetCardsLeftCaption()
 void frmMain::cmdDeal_Click()
 {
     trapErrors("cmdDeal_Click", [&] {
+        // Deal from the keyboard in mid-drag: the held cards go down first,
+        // so the deal never lands on a column that is half in the hand.
+        msFinishGesture();
         bool dealEnabled = false;
         bool undoEnabled = false;
         gameOf(mGame).gsDealCard(dealEnabled, undoEnabled, mCardsLeft);

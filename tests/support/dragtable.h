@@ -16,6 +16,8 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <map>
 #include <set>
 
 template <class Game>
@@ -52,11 +54,12 @@ struct DragTable {
     }
     void release(QPoint p) { QTest::mouseRelease(w->picWork(), Qt::LeftButton, {}, p); }
 
-    // Picks up the card whose corner is `from` and drags it so that the
-    // dragged image's corner ends on `to`.
-    void drag(QPoint from, QPoint to)
+    bool dealEnabled() const { return w->cmdDeal()->isEnabled(); }
+
+    // Picks up the card whose corner is `from` (at `grab` inside it) and drags
+    // it so that the dragged image's corner ends on `to`.
+    void drag(QPoint from, QPoint to, QPoint grab = QPoint(20, 30))
     {
-        const QPoint grab(20, 30);
         press(from + grab);
         move((from + to) / 2 + grab);
         move(to + grab);
@@ -91,4 +94,40 @@ inline void verifyAllCards(const GameRules& game)
         seen.insert(c.card);
     }
     QCOMPARE(seen.size(), size_t(52));
+}
+
+// The screen shows `picture` (a face, or 53 for the back) whole at `corner`,
+// or, with `width` below 55, its left strip of that width; a card reaching
+// past the board's bottom edge is compared as far as it shows.
+inline bool showsCard(const QImage& screen, int picture, QPoint corner, int width = kCardWidth)
+{
+    const int height = std::min(kCardHeight, screen.height() - corner.y());
+    const QImage face = frmCards::imgCard(picture).copy(0, 0, width, height);
+    return screen.copy(corner.x(), corner.y(), width, height) == face;
+}
+
+// A deal with the given cards at the given deal places; the other cards fill
+// the free places in increasing order, Kings last unless `kingsLast` is false.
+inline std::array<int, 53> riggedDeck(const std::map<int, int>& fixed, bool kingsLast = true)
+{
+    std::array<int, 53> deck{};
+    std::array<bool, 53> used{};
+    for (const auto& [place, card] : fixed) {
+        deck[place] = card;
+        used[card] = true;
+    }
+    auto fill = [&](bool kings) {
+        int place = 1;
+        for (int card = 1; card <= 52; ++card) {
+            if (used[card] || (kingsLast && (card % 13 == 0) != kings))
+                continue;
+            while (deck[place] != 0)
+                ++place;
+            deck[place] = card;
+            used[card] = true;
+        }
+    };
+    fill(false);
+    fill(true);
+    return deck;
 }
