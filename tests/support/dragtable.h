@@ -58,7 +58,7 @@ struct DragTable {
 
     // Picks up the card whose corner is `from` (at `grab` inside it) and drags
     // it so that the dragged image's corner ends on `to`.
-    void drag(QPoint from, QPoint to, QPoint grab = QPoint(20, 30))
+    void drag(QPoint from, QPoint to, QPoint grab = QPoint(5, 30))
     {
         press(from + grab);
         move((from + to) / 2 + grab);
