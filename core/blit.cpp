@@ -6,10 +6,10 @@
 
 static_assert(kSurfaceFormat == QImage::Format_RGB32);
 
-void gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QImage& src, int srcX, int srcY)
+int gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QImage& src, int srcX, int srcY)
 {
     if (dst.isNull() || src.isNull())
-        return;
+        return 0;
     Q_ASSERT(dst.format() == src.format() && dst.depth() == 32);
     // Clip against the source, then the destination.
     if (srcX < 0) { dstX -= srcX; width += srcX; srcX = 0; }
@@ -19,7 +19,7 @@ void gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QIma
     width = std::min({width, src.width() - srcX, dst.width() - dstX});
     height = std::min({height, src.height() - srcY, dst.height() - dstY});
     if (width <= 0 || height <= 0)
-        return;
+        return 0;
     const qsizetype srcStride = src.bytesPerLine();
     const qsizetype dstStride = dst.bytesPerLine();
     const uchar* from = src.constBits() + srcY * srcStride + srcX * 4;
@@ -30,9 +30,28 @@ void gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QIma
         from += srcStride;
         to += dstStride;
     }
+    return width * height;
 }
 
-void gsCopyWhole(QImage& dst, const QImage& src)
+int gsCopyWhole(QImage& dst, const QImage& src)
 {
-    gsBitBlt(dst, 0, 0, src.width(), src.height(), src, 0, 0);
+    return gsBitBlt(dst, 0, 0, src.width(), src.height(), src, 0, 0);
+}
+
+int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int colour)
+{
+    if (dst.isNull())
+        return 0;
+    Q_ASSERT(dst.depth() == 32);
+    if (x < 0) { width += x; x = 0; }
+    if (y < 0) { height += y; y = 0; }
+    width = std::min(width, dst.width() - x);
+    height = std::min(height, dst.height() - y);
+    if (width <= 0 || height <= 0)
+        return 0;
+    for (int row = 0; row < height; ++row) {
+        auto* to = reinterpret_cast<quint32*>(dst.scanLine(y + row)) + x;
+        std::fill(to, to + width, static_cast<quint32>(colour));
+    }
+    return width * height;
 }

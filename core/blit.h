@@ -5,10 +5,14 @@
 
 class QImage;
 
-void gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QImage& src, int srcX, int srcY);
+// Answers the number of pixels copied.
+int gsBitBlt(QImage& dst, int dstX, int dstY, int width, int height, const QImage& src, int srcX, int srcY);
 
 // Copies the whole of src over dst at (0, 0), as far as both reach.
-void gsCopyWhole(QImage& dst, const QImage& src);
+int gsCopyWhole(QImage& dst, const QImage& src);
+
+// Fills a block of dst with one colour, clipped to dst; answers the pixels set.
+int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int colour);
 
 // The format every board surface and card picture is kept in.
 constexpr int kSurfaceFormat = 4;  // QImage::Format_RGB32

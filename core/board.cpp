@@ -4,8 +4,8 @@
 #include "core/frmCards.h"
 #include "core/modCards.h"
 
-#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 Board::Board()
 {
@@ -24,9 +24,11 @@ void Board::resize(int width, int height)
         return;
     mPicWork = QImage(width, height, QImage::Format_RGB32);
     mWindowImage = QImage(width, height, QImage::Format_RGB32);
+    mClipCount = 0;
     rebuildClearImage();
     cls();
-    clsWindow();
+    gsCopyWhole(mWindowImage, mClearImage);
+    damage(mWindowImage.rect());
 }
 
 void Board::setBackground(const QImage& picture)
@@ -44,14 +46,140 @@ void Board::rebuildClearImage()
         gsCopyWhole(mClearImage, mBackground);
 }
 
-void Board::cls() { gsCopyWhole(mPicWork, mClearImage); }
+void Board::cls() { blitClipped(mPicWork, 0, 0, mPicWork.width(), mPicWork.height(), mClearImage, 0, 0); }
 
-void Board::clsWindow() { gsCopyWhole(mWindowImage, mClearImage); }
+void Board::clsWindow() { presentChanges(mClearImage); }
 
 void Board::drawCard(int picture, int x, int y)
 {
     mPicCard = frmCards::imgCard(picture);  // shares the stored picture: no copy
-    gsBitBlt(mPicWork, x, y, kCardWidth, kCardHeight, mPicCard, 0, 0);
+    blitClipped(mPicWork, x, y, kCardWidth, kCardHeight, mPicCard, 0, 0);
+}
+
+void Board::layPicSave(int x, int y)
+{
+    blitClipped(mPicWork, x, y, mPicSave.width(), mPicSave.height(), mPicSave, 0, 0);
+}
+
+void Board::blitClipped(QImage& dst, int x, int y, int width, int height, const QImage& src, int srcX, int srcY)
+{
+    if (mClipCount == 0) {
+        mPixelsCopied += gsBitBlt(dst, x, y, width, height, src, srcX, srcY);
+        return;
+    }
+    const QRect block(x, y, width, height);
+    for (int i = 0; i < mClipCount; ++i) {
+        const QRect part = block.intersected(mClip[i]);
+        if (!part.isEmpty())
+            mPixelsCopied += gsBitBlt(dst, part.x(), part.y(), part.width(), part.height(), src,
+                                      srcX + part.x() - x, srcY + part.y() - y);
+    }
+}
+
+void Board::fillClipped(int x, int y, int width, int height, QRgb colour)
+{
+    if (mClipCount == 0) {
+        mPixelsCopied += gsFillBlock(mPicWork, x, y, width, height, colour);
+        return;
+    }
+    const QRect block(x, y, width, height);
+    for (int i = 0; i < mClipCount; ++i) {
+        const QRect part = block.intersected(mClip[i]);
+        if (!part.isEmpty())
+            mPixelsCopied += gsFillBlock(mPicWork, part.x(), part.y(), part.width(), part.height(), colour);
+    }
+}
+
+void Board::setClip(const QRect& first, const QRect& second)
+{
+    const QRect bounds = mPicWork.rect();
+    const QRect a = first.intersected(bounds);
+    const QRect b = second.intersected(bounds);
+    const QRect both = a.united(b);
+    mClipCount = 0;
+    mClipPresented = false;
+    // One rectangle when that costs no more pixels than two.
+    const qint64 area = qint64(a.width()) * a.height() + qint64(b.width()) * b.height();
+    if (a.isEmpty() || b.isEmpty() || qint64(both.width()) * both.height() <= area) {
+        if (both.isEmpty())
+            mClip[mClipCount++] = QRect(0, 0, 0, 0);  // clipped to nothing
+        else
+            mClip[mClipCount++] = both;
+    } else {
+        mClip[mClipCount++] = a;
+        mClip[mClipCount++] = b;
+    }
+}
+
+void Board::clearClip()
+{
+    const int count = mClipCount;
+    mClipCount = 0;
+    if (mClipPresented)
+        for (int i = 0; i < count; ++i)
+            damage(mClip[i]);
+    mClipPresented = false;
+}
+
+void Board::damage(const QRect& rect)
+{
+    if (!rect.isEmpty() && mDamage)
+        mDamage(rect);
+}
+
+// Copies onto the window image only the rows and columns where source
+// differs from it, and reports them: rows that differ are grouped into
+// bands, each band as wide as its differing pixels reach.
+void Board::presentChanges(const QImage& source)
+{
+    const int width = std::min(source.width(), mWindowImage.width());
+    const int height = std::min(source.height(), mWindowImage.height());
+    if (width <= 0 || height <= 0)
+        return;
+    constexpr int kMaxBands = 8;
+    QRect bands[kMaxBands];
+    int count = 0;
+    int top = -1, left = 0, right = 0;
+    auto close = [&](int bottom) {
+        const QRect band(QPoint(left, top), QPoint(right, bottom));
+        if (count < kMaxBands)
+            bands[count++] = band;
+        else
+            bands[kMaxBands - 1] = bands[kMaxBands - 1].united(band);
+        top = -1;
+    };
+    const size_t rowBytes = static_cast<size_t>(width) * 4;
+    for (int y = 0; y < height; ++y) {
+        const auto* from = reinterpret_cast<const quint32*>(source.constScanLine(y));
+        const auto* shown = reinterpret_cast<const quint32*>(mWindowImage.constScanLine(y));
+        if (std::memcmp(from, shown, rowBytes) == 0) {
+            if (top >= 0)
+                close(y - 1);
+            continue;
+        }
+        int l = 0;
+        while (from[l] == shown[l])
+            ++l;
+        int r = width - 1;
+        while (from[r] == shown[r])
+            --r;
+        if (top < 0) {
+            top = y;
+            left = l;
+            right = r;
+        } else {
+            left = std::min(left, l);
+            right = std::max(right, r);
+        }
+    }
+    if (top >= 0)
+        close(height - 1);
+    for (int i = 0; i < count; ++i) {
+        const QRect& b = bands[i];
+        mPixelsCopied += gsBitBlt(mWindowImage, b.x(), b.y(), b.width(), b.height(), source, b.x(), b.y());
+    }
+    for (int i = 0; i < count; ++i)
+        damage(bands[i]);
 }
 
 void Board::drawCard(int picture, float x, float y)
@@ -59,7 +187,19 @@ void Board::drawCard(int picture, float x, float y)
     drawCard(picture, gintfRoundHalfEven(x), gintfRoundHalfEven(y));
 }
 
-void Board::presentBoard() { gsCopyWhole(mWindowImage, mPicWork); }
+void Board::presentBoard()
+{
+    if (mClipCount == 0) {
+        presentChanges(mPicWork);
+        return;
+    }
+    // Reported once, when the clip ends: a move may present more than once.
+    for (int i = 0; i < mClipCount; ++i) {
+        const QRect& r = mClip[i];
+        mPixelsCopied += gsBitBlt(mWindowImage, r.x(), r.y(), r.width(), r.height(), mPicWork, r.x(), r.y());
+    }
+    mClipPresented = true;
+}
 
 void Board::refreshWindow()
 {
@@ -75,31 +215,13 @@ void Board::sizePicSave(int width, int height)
 
 void Board::drawOutline(int x, int y, int width, int height, QRgb colour)
 {
-    // Written pixel by pixel, clipped to the board: games outline their
-    // places on every redraw of a drag, which must not set up a painter.
-    if (width <= 0 || height <= 0 || mPicWork.isNull())
+    if (width <= 0 || height <= 0)
         return;
-    const int right = x + width - 1;
-    const int bottom = y + height - 1;
-    const int w = mPicWork.width();
-    const int h = mPicWork.height();
-    auto row = [&](int py) {
-        if (py < 0 || py >= h)
-            return;
-        QRgb* line = reinterpret_cast<QRgb*>(mPicWork.scanLine(py));
-        for (int px = std::max(x, 0); px <= std::min(right, w - 1); ++px)
-            line[px] = colour;
-    };
-    auto column = [&](int px) {
-        if (px < 0 || px >= w)
-            return;
-        for (int py = std::max(y, 0); py <= std::min(bottom, h - 1); ++py)
-            reinterpret_cast<QRgb*>(mPicWork.scanLine(py))[px] = colour;
-    };
-    row(y);
-    row(bottom);
-    column(x);
-    column(right);
+    const QRgb pixel = colour | 0xff000000u;
+    fillClipped(x, y, width, 1, pixel);
+    fillClipped(x, y + height - 1, width, 1, pixel);
+    fillClipped(x, y + 1, 1, height - 2, pixel);
+    fillClipped(x + width - 1, y + 1, 1, height - 2, pixel);
 }
 
 int gintfRoundHalfEven(float value)

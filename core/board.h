@@ -7,8 +7,15 @@
 //
 // All surfaces share one pixel format so that every copy is a plain block
 // copy; nothing here allocates once the board has its size.
+//
+// The window image changes only through presentBoard and clsWindow, and every
+// change is reported to the damage handler as the rectangles that changed, so
+// the window repaints no more than that. While a clip is set (the window sets
+// one for each move of a drag) every drawing call touches only the pixels
+// inside it: a game's full redraw then costs no more than the clip's area.
 
 #include <QImage>
+#include <QRect>
 #include <functional>
 
 class Board {
@@ -54,8 +61,32 @@ public:
     // Called by refreshWindow(); the window installs it.
     void setRefreshHandler(std::function<void()> handler) { mRefresh = std::move(handler); }
 
+    // Told every rectangle of the window image that changed.
+    using DamageHandler = std::function<void(const QRect&)>;
+    void setDamageHandler(DamageHandler handler) { mDamage = std::move(handler); }
+    const DamageHandler& damageHandler() const { return mDamage; }
+
+    // Confines drawing to the union of two rectangles until clearClip();
+    // clearClip() reports what presentBoard copied meanwhile as damage.
+    void setClip(const QRect& first, const QRect& second);
+    void clearClip();
+    bool isClipped() const { return mClipCount > 0; }
+
+    // Lays picSave (its whole size) onto picWork at (x, y).
+    void layPicSave(int x, int y);
+
+    // The empty board: white plus the background picture.
+    const QImage& clearImage() const { return mClearImage; }
+
+    // Pixels written by the drawing calls so far (for measurements).
+    long long pixelsCopied() const { return mPixelsCopied; }
+
 private:
     void rebuildClearImage();
+    void blitClipped(QImage& dst, int x, int y, int width, int height, const QImage& src, int srcX, int srcY);
+    void fillClipped(int x, int y, int width, int height, QRgb colour);
+    void presentChanges(const QImage& source);
+    void damage(const QRect& rect);
 
     QImage mBackground;
     QImage mClearImage;  // white plus the background, board-sized
@@ -64,6 +95,13 @@ private:
     QImage mPicSave;
     QImage mWindowImage;
     std::function<void()> mRefresh;
+    DamageHandler mDamage;
+
+    static constexpr int kMaxClip = 2;
+    QRect mClip[kMaxClip];
+    int mClipCount = 0;
+    bool mClipPresented = false;
+    long long mPixelsCopied = 0;
 };
 
 // Whole pixels from single-precision positions, halves to the even neighbour.

@@ -3,6 +3,7 @@
 #include "core/board.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 BoardView::BoardView(Board& board, QWidget* parent) : QWidget(parent), mBoard(board)
@@ -16,12 +17,19 @@ void BoardView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    const QRect r = event->rect();
-    painter.drawImage(r.topLeft(), mBoard.windowImage(), r);
+    const QImage& image = mBoard.windowImage();
+    if (mBackingStoreFormat == QImage::Format_Invalid) {
+        const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
+        if (device && device->devType() == QInternal::Image)
+            mBackingStoreFormat = static_cast<const QImage*>(device)->format();
+    }
+    // Only the damaged rectangles: the region, not its bounding box.
+    for (const QRect& r : event->region())
+        painter.drawImage(r.topLeft(), image, r);
     // Beyond the board's image (never, once sized) stays white.
-    const QRect imageRect = mBoard.windowImage().rect();
-    if (!imageRect.contains(rect())) {
-        QRegion outside = QRegion(rect()).subtracted(imageRect);
+    const QRect imageRect = image.rect();
+    if (!imageRect.contains(event->rect())) {
+        const QRegion outside = event->region().subtracted(imageRect);
         for (const QRect& part : outside)
             painter.fillRect(part, Qt::white);
     }

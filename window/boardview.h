@@ -2,6 +2,7 @@
 // The widget that shows the window's image of the board and hands the
 // pointer events of the board to the game window.
 
+#include <QImage>
 #include <QWidget>
 #include <functional>
 
@@ -15,6 +16,11 @@ public:
     BoardView(Board& board, QWidget* parent);
     void setPointerHandler(PointerHandler handler) { mHandler = std::move(handler); }
 
+    // The pixel format of the surface the widget paints into, once painted.
+    // The board's window image is kept in RGB32, which Qt copies without
+    // conversion onto an RGB32 or premultiplied ARGB32 backing store.
+    QImage::Format backingStoreFormat() const { return mBackingStoreFormat; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -27,4 +33,5 @@ private:
 
     Board& mBoard;
     PointerHandler mHandler;
+    QImage::Format mBackingStoreFormat = QImage::Format_Invalid;
 };

@@ -65,7 +65,9 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
         case BoardView::Pointer::Up: picWork_MouseUp(x, y); break;
         }
     });
-    mBoard.setRefreshHandler([this] { mPicWork->update(); });
+    // The board reports each changed rectangle of the window image; only
+    // those are repainted. Exposes and resizes still repaint everything.
+    mBoard.setDamageHandler([this](const QRect& r) { mPicWork->update(r); });
 
     buildMenus();
     buildPanel();
@@ -252,17 +254,14 @@ void frmMain::mnuGameNew_Click()
         msEndGesture();
         mBoard.clsWindow();
         mBoard.cls();
-        mPicWork->update();
         mFinished = false;
         mInactive = false;
         GameRules& game = gameOf(mGame);
         game.gsInitVar();
         game.gsInitCardPsns();
         game.gsInitNewGame();
-        if (mChoice == choice::Decade) {
+        if (mChoice == choice::Decade)
             mBoard.presentBoard();
-            mPicWork->update();
-        }
         const GameChoice* info = gfGameChoice(mChoice);
         mCmdDeal->setEnabled(info && info->dealAfterNew);
         mCmdUndo->setEnabled(false);
@@ -291,7 +290,6 @@ void frmMain::cmdDeal_Click()
             msSetCardsLeftCaption();
         if (mChoice == choice::MonteCarlo && mCardsLeft == 0)
             mCmdDeal->setText(QStringLiteral("OK"));
-        mPicWork->update();
     });
 }
 
@@ -305,7 +303,6 @@ void frmMain::cmdUndo_Click()
         mCmdUndo->setEnabled(undoEnabled);
         if (!mLblCardsLeft->text().trimmed().isEmpty())
             msSetCardsLeftCaption();
-        mPicWork->update();
     });
 }
 

@@ -46,6 +46,9 @@ public:
     bool isFinished() const { return mFinished; }
     bool isDragging() const { return mDragging; }
     QPoint dragPosition() const { return {mDragX, mDragY}; }
+    QSize dragImageSize() const { return {mImageWidth, mImageHeight}; }
+    // A drag game's card or group is held (picked up or being dragged).
+    bool isHoldingImage() const { return mCardFrom != 0 && isDragGame(); }
     QAction* action(const char* name) const;
 
     // The actions behind the menus and buttons, also driven by tests.

@@ -5,6 +5,10 @@
 // the saved pixels on top at the new place; the release drops it where the
 // dragged image's top-left corner lies. Click games: the press selects and
 // the release acts. The move path only copies pixels: no allocation.
+//
+// After the first move of a drag the board is clipped to the dragged image's
+// old and new rectangles while the game redraws, so a move costs about two
+// image areas and only those reach the display.
 
 #include "window/frmMain.h"
 
@@ -29,6 +33,18 @@ void gsKeepWithin(int& aintCoordinate, int aintSize, int aintLimit)
     else if (aintCoordinate + aintSize > aintLimit)
         aintCoordinate = aintLimit - aintSize;
 }
+
+// The board's clip lasts for one move, whatever happens inside it.
+class ClipScope {
+public:
+    ClipScope(Board& board, const QRect& before, const QRect& after) : mBoard(board) { mBoard.setClip(before, after); }
+    ~ClipScope() { mBoard.clearClip(); }
+    ClipScope(const ClipScope&) = delete;
+    ClipScope& operator=(const ClipScope&) = delete;
+
+private:
+    Board& mBoard;
+};
 }
 
 void frmMain::msEndGesture()
@@ -97,17 +113,30 @@ void frmMain::picWork_MouseMove(float x, float y)
     try {
         if (mCardFrom == 0 || !isDragGame() || !mGame)
             return;
+        const bool firstMove = !mDragging;
         mDragging = true;
         mPointerX = x;
         mPointerY = y;
+        const QRect before(mDragX, mDragY, mImageWidth, mImageHeight);
         mDragX = gintfRoundHalfEven(x - mGrabX);
         mDragY = gintfRoundHalfEven(y - mGrabY);
         gsKeepWithin(mDragX, mImageWidth, mPlayRight);
         gsKeepWithin(mDragY, mImageHeight, mPlayBottom);
-        mGame->gsDrawCards();
-        gsBitBlt(mBoard.picWork(), mDragX, mDragY, mImageWidth, mImageHeight, mBoard.picSave(), 0, 0);
-        mBoard.presentBoard();
-        mPicWork->update();
+        const QRect after(mDragX, mDragY, mImageWidth, mImageHeight);
+        if (firstMove) {
+            // The press may have changed more than the picked card's place
+            // (outlines, a lifted group): the first move redraws everything
+            // and the board finds what changed.
+            mGame->gsDrawCards();
+            mBoard.layPicSave(mDragX, mDragY);
+            mBoard.presentBoard();
+        } else {
+            // Between two moves only the dragged image has moved.
+            ClipScope clip(mBoard, before, after);
+            mGame->gsDrawCards();
+            mBoard.layPicSave(mDragX, mDragY);
+            mBoard.presentBoard();
+        }
     } catch (...) {
         msEndGesture();
         gsReportCurrentException(QStringLiteral("picWork_MouseMove"));
@@ -136,7 +165,6 @@ void frmMain::picWork_MouseUp(float x, float y)
         game->gsPlaceCard(x, y, mDragX, mDragY, cardFrom, cardTo, dealEnabled, undoEnabled, mCardsLeft);
         mCmdDeal->setEnabled(dealEnabled);
         mCmdUndo->setEnabled(undoEnabled);
-        mPicWork->update();
         if (mGame && mGame->gblnfGameOver())
             msGameWon();
     } catch (...) {

@@ -1,0 +1,117 @@
+#!/usr/bin/env bash
+# CPU cost of a drag on a real X display: starts its own Xvfb and the program,
+# opens Beleaguered Castle from the chooser, deals, and drags one card along a
+# fixed 100-move path (10 ms apart) several times. Prints the CPU time per
+# pointer move of the program and of the X server, read from
+# /proc/PID/task/*/schedstat (nanoseconds) before and after each drag.
+#
+# Usage: bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
+# Run by hand: timings depend on what else the machine is doing.
+
+set -uo pipefail
+
+BIN=$(cd "${1:?usage: $0 <bin dir> [display] [drags]}" && pwd)
+DISPLAY_NO=${2:-95}
+DRAGS=${3:-5}
+MOVES=100
+export DISPLAY=":$DISPLAY_NO"
+
+WORK=$(mktemp -d)
+XVFB_PID=""
+APP_PID=""
+cleanup() {
+    [ -n "$APP_PID" ] && kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+x() { timeout 10 "$@"; }
+
+# Nanoseconds on the CPU, summed over all threads of a process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+
+window_named() {
+    x xwininfo -root -children 2>/dev/null | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1\": (.*$/\1/p" | while read -r id; do
+        x xwininfo -id "$id" | grep -q 'IsViewable' && { echo "$id"; break; }
+    done
+}
+wait_window() {
+    local i id
+    for i in $(seq 1 150); do
+        id=$(window_named "$1")
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.2
+    done
+    return 1
+}
+geometry() {
+    local info
+    info=$(x xwininfo -id "$1")
+    GX=$(awk '/Absolute upper-left X:/ { print $4 }' <<<"$info")
+    GY=$(awk '/Absolute upper-left Y:/ { print $4 }' <<<"$info")
+    GW=$(awk '/Width:/ { print $2 }' <<<"$info")
+    GH=$(awk '/Height:/ { print $2 }' <<<"$info")
+}
+
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+XVFB_PID=$!
+for i in $(seq 1 50); do x xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
+x xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+
+(cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/quillet") >"$WORK/quillet.log" 2>&1 &
+APP_PID=$!
+
+CHOOSER=$(wait_window Quillet) || fail "no chooser window"
+geometry "$CHOOSER"
+MENU_H=$((GH - 318))
+# Beleaguered Castle's entry in the chooser picture (2-pixel border).
+x xdotool mousemove $((GX + 2 + 32 + 94)) $((GY + MENU_H + 2 + 125 + 13))
+sleep 0.5
+x xdotool click 1
+GAME=$(wait_window "Beleaguered Castle") || fail "no Beleaguered Castle window"
+geometry "$GAME"
+BX=$GX
+BY=$((GY + MENU_H))
+# Game > New.
+x xdotool mousemove $((GX + 20)) $((GY + MENU_H / 2)) click 1
+sleep 0.5
+x xdotool mousemove $((GX + 30)) $((GY + MENU_H + 12)) click 1
+sleep 1
+
+# drag_series NAME X Y: DRAGS drags of MOVES moves from board point (X, Y),
+# out to the right and down and back again, so a card ends where it began.
+drag_series() {
+    local name=$1 sx=$((BX + $2)) sy=$((BY + $3)) d m off a0 a1 s0 s1 app srv total_app=0 total_x=0 path=""
+    for m in $(seq 1 "$MOVES"); do
+        if [ "$m" -le 50 ]; then off=$((m * 4)); else off=$(((100 - m) * 4)); fi
+        path+=" mousemove $((sx + off)) $((sy + off / 2)) sleep 0.01"
+    done
+    for d in $(seq 1 "$DRAGS"); do
+        x xdotool mousemove "$sx" "$sy"
+        sleep 0.3
+        a0=$(cpu_ns "$APP_PID")
+        s0=$(cpu_ns "$XVFB_PID")
+        # One xdotool for the whole drag, so the server is not also counting
+        # a client connection per move.
+        x xdotool mousedown 1 $path mouseup 1
+        sleep 0.3
+        a1=$(cpu_ns "$APP_PID")
+        s1=$(cpu_ns "$XVFB_PID")
+        app=$(((a1 - a0) / MOVES))
+        srv=$(((s1 - s0) / MOVES))
+        total_app=$((total_app + app))
+        total_x=$((total_x + srv))
+        printf '%s drag %d: program %d us/move, X server %d us/move\n' "$name" "$d" $((app / 1000)) $((srv / 1000))
+    done
+    printf '%s, mean of %d drags: program %d us/move, X server %d us/move\n' "$name" "$DRAGS" \
+        $((total_app / DRAGS / 1000)) $((total_x / DRAGS / 1000))
+}
+
+# The outermost card of the first left row has its corner at (162, 18);
+# the felt below the left rows holds no card, so a drag there moves nothing
+# and measures the pointer events alone.
+drag_series card 182 48
+drag_series felt 20 400
+[ -n "${SHOT:-}" ] && x import -window root "$SHOT"
+exit 0
