@@ -14,6 +14,7 @@
 #include "core/platform.h"
 #include "games/gamefactory.h"
 #include "fakegame.h"
+#include "boardcheck.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
@@ -317,9 +318,9 @@ QString checkStep(frmMain& window, const MessageRecorder& messages)
         return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
     if (gintfCursorDisplayCount() != 0)
         return QStringLiteral("pointer left hidden");
-    // LEAD: one more per-step check goes here (the window image equals a
-    // full redraw of the board); return its problem text when it fails.
-    return {};
+    // What the player sees must be what a full redraw shows: a stale pixel
+    // left by a clipped repaint anywhere fails.
+    return staleBoardPixels(window);
 }
 }
 

@@ -249,9 +249,13 @@ void TestDamage::realGamesNeverShowStalePixels()
             for (int h = 1; h <= 5; ++h) {
                 move(board, from + (to - from) * h / 5);
                 damage.flush();
-                QVERIFY2(staleBoardPixels(*w).isEmpty(), qPrintable(staleBoardPixels(*w)));
+                // A click game redraws on the release, not while the button is held.
+                if (gfGameChoice(choice)->dragStyle)
+                    QVERIFY2(staleBoardPixels(*w).isEmpty(), qPrintable(staleBoardPixels(*w)));
             }
             release(board, to);
+            damage.flush();
+            QVERIFY2(staleBoardPixels(*w).isEmpty(), qPrintable(staleBoardPixels(*w)));
         } else if (action == 8 && w->cmdDeal()->isEnabled()) {
             w->cmdDeal_Click();
         } else if (w->cmdUndo()->isEnabled()) {
