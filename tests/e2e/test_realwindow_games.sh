@@ -145,6 +145,47 @@ bakers_check() {
         fail "Baker's Dozen: the moved card still shows in its column"
 }
 
+# ---------------------------------------------------------------- Scorpion
+# Seven columns laid out as rows, fanned to the right; a face-up card moves
+# with the cards above it onto the top card of its suit one rank higher.
+SC_FAN=12
+SC_ROW=80
+SC_TOP_LEFT=$((1 + 6 * SC_FAN))   # where a column's seventh card shows whole
+# Column 7's cards run one pixel past the board's bottom edge: only columns
+# 1-6 are read.
+scorpion_find() {
+    local tops=() xy=() c t m
+    for c in $(seq 0 5); do xy+=("$SC_TOP_LEFT $((2 + c * SC_ROW))"); done
+    mapfile -t tops < <(read_cards "$WORK/deal.png" "${xy[@]}")
+    for c in $(seq 0 5); do
+        [ "${tops[c]}" -ne 0 ] || fail "Scorpion: the top card of column $((c + 1)) cannot be read"
+    done
+    FROM_X=$SC_TOP_LEFT
+    for c in $(seq 0 5); do
+        m=${tops[c]}
+        FROM_Y=$((2 + c * SC_ROW))
+        MOVED=$m
+        for t in $(seq 0 5); do
+            [ "$t" -eq "$c" ] && continue
+            if [ "$(card_suit "${tops[t]}")" -eq "$(card_suit "$m")" ] &&
+                [ $(($(card_rank "${tops[t]}") - $(card_rank "$m"))) -eq 1 ]; then
+                TO_X=$SC_TOP_LEFT TO_Y=$((2 + t * SC_ROW))
+                LANDED_X=$((SC_TOP_LEFT + SC_FAN)) LANDED_Y=$TO_Y
+                MOVE="column $((c + 1))'s top card onto column $((t + 1))'s"
+                return 0
+            fi
+        done
+    done
+    return 1
+}
+# The card under the moved one now shows whole, and felt beyond it.
+scorpion_check() {
+    [ "$(read_cards "$WORK/moved.png" "$((FROM_X - SC_FAN)) $FROM_Y")" -ne 0 ] ||
+        fail "Scorpion: the card under the moved one does not show whole"
+    same_board_area "$WORK/moved.png" "$WORK/empty.png" $((FROM_X - SC_FAN + CARD_W)) "$FROM_Y" "$SC_FAN" "$CARD_H" ||
+        fail "Scorpion: the moved card still shows in its column"
+}
+
 # ---------------------------------------------------------------- one game
 
 # play NAME WIDTH HEIGHT FINDER CHECKER
@@ -200,6 +241,7 @@ load_card_sums
 
 play Bisley 744 490 bisley_find bisley_check
 play "Baker's Dozen" 782 496 bakers_find bakers_check
+play Scorpion 780 560 scorpion_find scorpion_check
 
 step "Exit from the chooser"
 exit_program
