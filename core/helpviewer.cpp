@@ -1,12 +1,19 @@
 #include "core/helpviewer.h"
 
+#include "core/helpplacement.h"
 #include "core/platform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPointer>
+#include <QAbstractTextDocumentLayout>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QVBoxLayout>
 #include <QWidget>
 
@@ -34,6 +41,42 @@ std::function<void(const HelpCall&)>& hook()
     return h;
 }
 
+// One place the reader has been: a file's text and a spot in it.
+struct HelpStop {
+    QString file;
+    QString title;
+    QString html;
+    QString anchor;
+    int scroll = -1;  // -1: at the anchor
+};
+
+// The handle stands out dark on a light track, whatever the desktop theme.
+const char* const kScrollBarStyle = R"(
+QScrollBar:vertical { background: #e4e4e4; width: 15px; margin: 0; border-left: 1px solid #c8c8c8; }
+QScrollBar::handle:vertical { background: #7d7d7d; min-height: 28px; margin: 2px; border-radius: 4px; }
+QScrollBar::handle:vertical:hover { background: #5f5f5f; }
+QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
+QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; })";
+
+constexpr int kTextMargin = 12;
+// Room left above a heading a jump brings to the top.
+constexpr int kHeadingAir = 6;
+
+class HelpWindow;
+
+class HelpBrowser : public QTextBrowser {
+public:
+    explicit HelpBrowser(HelpWindow* owner);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    HelpWindow* mOwner;
+};
+
 class HelpWindow : public QWidget {
 public:
     HelpWindow()
@@ -41,18 +84,186 @@ public:
         setAttribute(Qt::WA_DeleteOnClose);
         setObjectName(QStringLiteral("helpViewer"));
         resize(520, 560);
-        browser = new QTextBrowser(this);
-        browser->setOpenLinks(true);
-        browser->setOpenExternalLinks(false);
-        browser->document()->setDocumentMargin(12);
+        browser = new HelpBrowser(this);
+        browser->setObjectName(QStringLiteral("helpText"));
+        browser->setOpenLinks(false);
+        browser->verticalScrollBar()->setStyleSheet(QString::fromLatin1(kScrollBarStyle));
+        QObject::connect(browser, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) { follow(url); });
         auto* layout = new QVBoxLayout(this);
         layout->setContentsMargins(0, 0, 0, 0);
         layout->addWidget(browser);
     }
-    QTextBrowser* browser;
+
+    // A new stop: what lies ahead of the current one is dropped, as in any browser.
+    void go(HelpStop stop)
+    {
+        keepScroll();
+        if (current >= 0)
+            history.resize(current + 1);
+        history.append(std::move(stop));
+        current = static_cast<int>(history.size()) - 1;
+        display();
+    }
+    bool back()
+    {
+        if (current <= 0)
+            return false;
+        keepScroll();
+        --current;
+        display();
+        return true;
+    }
+    bool forward()
+    {
+        if (current + 1 >= history.size())
+            return false;
+        keepScroll();
+        ++current;
+        display();
+        return true;
+    }
+    void padEnd();
+
+    HelpBrowser* browser;
     QString file;
     QString anchor;
+    std::function<bool(const QString& name, HelpStop& stop)> loadFile;
+
+private:
+    void keepScroll()
+    {
+        if (current >= 0)
+            history[current].scroll = browser->verticalScrollBar()->value();
+    }
+    void display()
+    {
+        const HelpStop& stop = history.at(current);
+        if (stop.file != file || browser->property("quilletHtml").toString() != stop.html) {
+            browser->setHtml(stop.html);
+            browser->setProperty("quilletHtml", stop.html);
+            padEnd();
+        }
+        file = stop.file;
+        anchor = stop.anchor;
+        const QString documentTitle = browser->documentTitle();
+        setWindowTitle(documentTitle.isEmpty() ? stop.title : documentTitle);
+        if (stop.scroll >= 0)
+            browser->verticalScrollBar()->setValue(stop.scroll);
+        else
+            jumpToAnchor(stop.anchor);
+    }
+    void follow(const QUrl& url)
+    {
+        if (current < 0)
+            return;
+        const HelpStop& here = history.at(current);
+        if (url.scheme().isEmpty() && url.path().isEmpty()) {
+            go({here.file, here.title, here.html, url.fragment(), -1});
+            return;
+        }
+        // Another help file of the program's folder; nothing else is opened.
+        HelpStop stop;
+        if (url.scheme().isEmpty() && loadFile && loadFile(url.path(), stop)) {
+            stop.anchor = url.fragment().isEmpty() ? QStringLiteral("index") : url.fragment();
+            go(stop);
+        }
+    }
+    int anchorTop(const QString& name) const;
+    void jumpToAnchor(const QString& name)
+    {
+        const int top = anchorTop(name);
+        browser->verticalScrollBar()->setValue(top < 0 ? 0 : std::max(0, top - kHeadingAir));
+    }
+
+    QList<HelpStop> history;
+    int current = -1;
+    friend class HelpBrowser;
 };
+
+// The top of the line holding the anchor, in document pixels; -1 if none.
+int HelpWindow::anchorTop(const QString& name) const
+{
+    if (name.isEmpty())
+        return -1;
+    QTextDocument* doc = browser->document();
+    QAbstractTextDocumentLayout* layout = doc->documentLayout();
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QTextCharFormat format = fragment.charFormat();
+            if (!format.isAnchor() || !format.anchorNames().contains(name))
+                continue;
+            const QRectF r = layout->blockBoundingRect(block);
+            const QTextLine line = block.layout()->lineForTextPosition(fragment.position() - block.position());
+            return int(r.top() + (line.isValid() ? line.y() : 0));
+        }
+    }
+    return -1;
+}
+
+// Enough room after the text for the last topic's heading to reach the top.
+void HelpWindow::padEnd()
+{
+    QTextDocument* doc = browser->document();
+    QTextFrameFormat format = doc->rootFrame()->frameFormat();
+    format.setMargin(kTextMargin);
+    doc->rootFrame()->setFrameFormat(format);
+    int lastTop = -1;
+    for (QTextBlock block = doc->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it)
+            for (const QString& n : it.fragment().charFormat().anchorNames())
+                lastTop = std::max(lastTop, anchorTop(n));
+    if (lastTop < 0)
+        return;
+    const int contentEnd = int(doc->documentLayout()->documentSize().height()) - kTextMargin;
+    const int needed = lastTop - kHeadingAir + browser->viewport()->height() - contentEnd;
+    if (needed > kTextMargin) {
+        format.setBottomMargin(needed);
+        doc->rootFrame()->setFrameFormat(format);
+    }
+}
+
+HelpBrowser::HelpBrowser(HelpWindow* owner) : QTextBrowser(owner), mOwner(owner) {}
+
+void HelpBrowser::keyPressEvent(QKeyEvent* event)
+{
+    const Qt::KeyboardModifiers mods = event->modifiers() & ~Qt::KeypadModifier;
+    const int key = event->key();
+    if (key == Qt::Key_Escape && mods == Qt::NoModifier) {
+        mOwner->close();
+    } else if ((key == Qt::Key_Left && mods == Qt::AltModifier) || (key == Qt::Key_Backspace && mods == Qt::NoModifier) ||
+               key == Qt::Key_Back) {
+        mOwner->back();
+    } else if ((key == Qt::Key_Right && mods == Qt::AltModifier) || key == Qt::Key_Forward) {
+        mOwner->forward();
+    } else {
+        QTextBrowser::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void HelpBrowser::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::BackButton)
+        mOwner->back();
+    else if (event->button() == Qt::ForwardButton)
+        mOwner->forward();
+    else
+        QTextBrowser::mousePressEvent(event);
+}
+
+void HelpBrowser::resizeEvent(QResizeEvent* event)
+{
+    const int value = verticalScrollBar()->value();
+    QTextBrowser::resizeEvent(event);
+    mOwner->padEnd();
+    // A topic just jumped to stays at the top when the text rewraps.
+    if (mOwner->current >= 0 && mOwner->history.at(mOwner->current).scroll < 0 && value == 0)
+        mOwner->jumpToAnchor(mOwner->anchor);
+}
+
+bool readHelpFile(const QString& helpFile, HelpStop& stop);
 
 QPointer<HelpWindow> viewer;
 
@@ -60,42 +271,23 @@ HelpWindow* ensureViewer()
 {
     if (!viewer)
         viewer = new HelpWindow;
+    viewer->loadFile = [](const QString& name, HelpStop& stop) { return readHelpFile(name, stop); };
     return viewer;
-}
-
-// A newly opened viewer stands beside the window that asked for it, or
-// centred on the screen when there is no room beside it.
-void placeBeside(QWidget* viewerWindow, QWidget* owner)
-{
-    const int screenW = gintfScreenWidth();
-    const int screenH = gintfScreenHeight();
-    const QSize size = viewerWindow->frameGeometry().size();
-    QPoint at((screenW - size.width()) / 2, (screenH - size.height()) / 2);
-    if (owner) {
-        const QRect area = owner->window()->frameGeometry();
-        if (area.right() + 1 + size.width() <= screenW)
-            at = QPoint(area.right() + 1, area.top());
-        else if (area.left() - size.width() >= 0)
-            at = QPoint(area.left() - size.width(), area.top());
-    }
-    viewerWindow->move(std::max(0, at.x()), std::max(0, at.y()));
 }
 
 void showPage(QWidget* owner, const QString& file, const QString& title, const QString& html, const QString& anchor)
 {
     HelpWindow* w = ensureViewer();
-    if (!w->isVisible())
-        placeBeside(w, owner);
-    w->browser->setHtml(html);
-    w->file = file;
-    w->anchor = anchor;
-    const QString documentTitle = w->browser->documentTitle();
-    w->setWindowTitle(documentTitle.isEmpty() ? title : documentTitle);
+    if (!w->isVisible()) {
+        const QRect area = owner ? owner->window()->frameGeometry() : QRect();
+        const QRect place = grectfHelpViewerPlace(w->size(), area, QRect(0, 0, gintfScreenWidth(), gintfScreenHeight()));
+        w->resize(place.size());
+        w->move(place.topLeft());
+    }
     w->show();
+    w->go({file, title, html, anchor, -1});
     w->raise();
     w->activateWindow();
-    if (!anchor.isEmpty())
-        w->browser->scrollToAnchor(anchor);
 }
 
 QString notFoundPage(const QString& path)
@@ -104,6 +296,17 @@ QString notFoundPage(const QString& path)
                           "\"%1\".</p><p>Make sure the file is in the program's folder and can be read.</p>"
                           "</body></html>")
         .arg(path.toHtmlEscaped());
+}
+
+// Only a bare name from the program's own folder is opened.
+bool readHelpFile(const QString& helpFile, HelpStop& stop)
+{
+    const QString name = QFileInfo(helpFile).fileName();
+    QFile file(gstrfProgramFolder() + QLatin1Char('/') + name);
+    if (name.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxHelpFileBytes)
+        return false;
+    stop = {name, name, QString::fromUtf8(file.readAll()), QString(), -1};
+    return true;
 }
 }
 
@@ -132,16 +335,13 @@ bool WinHelpA(QWidget* owner, const QString& helpFile, int command, int data)
     else
         return false;
 
-    // Only a bare name from the program's own folder is opened.
-    const QString name = QFileInfo(helpFile).fileName();
-    const QString path = gstrfProgramFolder() + QLatin1Char('/') + name;
-    QFile file(path);
-    if (name.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxHelpFileBytes) {
+    HelpStop stop;
+    if (!readHelpFile(helpFile, stop)) {
+        const QString name = QFileInfo(helpFile).fileName();
         showPage(owner, QString(), QStringLiteral("Help"), notFoundPage(name.isEmpty() ? helpFile : name), QString());
         return false;
     }
-    const QString html = QString::fromUtf8(file.readAll());
-    showPage(owner, name, name, html, anchor);
+    showPage(owner, stop.file, stop.title, stop.html, anchor);
     return true;
 }
 

@@ -21,11 +21,20 @@ public:
     // The focus moved on to another control of the form.
     std::function<void()> onValidate;
 
+    // In a masked box, the first position still showing a blank (the end
+    // when every position is filled); the text length in a plain box.
+    int firstOpenPosition() const;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void keepCursorOnTypedText();
 };
 
 class OrderComboBox : public QComboBox {

@@ -66,6 +66,9 @@ private slots:
     void copiesFilter();
     void stateListKeys();
     void zipBox();
+    void clickIntoMaskedBoxThenType_data();
+    void clickIntoMaskedBoxThenType();
+    void tabIntoMaskedBoxThenType();
     void pasteIsFiltered();
     void maximumLengths();
     void enterMovesToTheNextField();
@@ -291,6 +294,72 @@ void TestOrderForm::zipBox()
     QTest::keyClicks(zip, QStringLiteral("62"));
     // What is printed is what was typed, no prompts or blanks.
     QCOMPARE(form.orderDetails().zip, QStringLiteral("62"));
+}
+
+static QList<OrderLineEdit*> maskedBoxes(const frmOrder& form)
+{
+    QList<OrderLineEdit*> boxes;
+    for (OrderLineEdit* box : form.findChildren<OrderLineEdit*>())
+        if (!box->inputMask().isEmpty())
+            boxes.append(box);
+    return boxes;
+}
+
+void TestOrderForm::clickIntoMaskedBoxThenType_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<double>("where");  // across the box, 0 left edge to 1 right edge
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("empty, left edge") << QString() << 0.05 << "98765" << "98765";
+    QTest::newRow("empty, middle") << QString() << 0.5 << "123" << "123__";
+    QTest::newRow("empty, near right end") << QString() << 0.9 << "98765" << "98765";
+    QTest::newRow("empty, right edge") << QString() << 0.99 << "4" << "4____";
+    QTest::newRow("part filled, right end") << "12" << 0.9 << "345" << "12345";
+    QTest::newRow("part filled, middle") << "1" << 0.6 << "2" << "12___";
+    // A filled box keeps the click where it is, so a digit can be mended.
+    QTest::newRow("filled, typed over") << "12345" << 0.05 << "9" << "92345";
+}
+
+void TestOrderForm::clickIntoMaskedBoxThenType()
+{
+    QFETCH(QString, before);
+    QFETCH(double, where);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    frmOrder form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    const QList<OrderLineEdit*> boxes = maskedBoxes(form);
+    QVERIFY(boxes.contains(form.mskOrderInfo()));
+    for (OrderLineEdit* box : boxes) {
+        box->setText(before);
+        form.txtOrderInfo(0)->setFocus();
+        const QPoint at(int(box->width() * where), box->height() / 2);
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QTest::keyClicks(box, keys);
+        QCOMPARE(box->displayText(), shown);
+    }
+    QString digits = shown;
+    digits.remove(QLatin1Char('_'));
+    QCOMPARE(form.orderDetails().zip, digits);
+}
+
+void TestOrderForm::tabIntoMaskedBoxThenType()
+{
+    frmOrder form;
+    form.show();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    for (const QString& before : {QString(), QStringLiteral("12"), QStringLiteral("12345")}) {
+        form.mskOrderInfo()->setText(before);
+        form.mskOrderInfo()->setCursorPosition(5);
+        form.cboOrderInfo()->setFocus();
+        QTest::keyClick(form.cboOrderInfo(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.mskOrderInfo());
+        QTest::keyClicks(form.mskOrderInfo(), QStringLiteral("98765"));
+        QCOMPARE(form.orderDetails().zip, QStringLiteral("98765"));
+    }
 }
 
 void TestOrderForm::pasteIsFiltered()
