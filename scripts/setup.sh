@@ -1,14 +1,23 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Quillet need on Debian 12,
-# skipping packages that are already there.
+# Installs what Quillet needs on Debian 12, skipping packages already there.
+#   bash scripts/setup.sh         what building and playing need
+#   bash scripts/setup.sh --test  that, plus what the test suite needs
 set -euo pipefail
 
-packages=(
+# Building and playing.
+play_packages=(
   build-essential cmake qt6-base-dev libgl-dev
   fonts-dejavu-core fonts-liberation
+)
+# The test suite alone: a private X server and what drives and reads it,
+# and a PDF printer to print the order form on.
+test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
 )
+
+packages=("${play_packages[@]}")
+[ "${1:-}" = "--test" ] && packages+=("${test_packages[@]}")
 
 missing=()
 for p in "${packages[@]}"; do

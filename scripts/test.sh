@@ -2,7 +2,7 @@
 # One command: install what is missing, build, and run the whole test suite.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh --test
 bash scripts/build.sh
 if [ -f scripts/printer-setup.sh ]; then
   bash scripts/printer-setup.sh
