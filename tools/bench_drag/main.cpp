@@ -1,6 +1,8 @@
 // Measures one drag move of the game window (the game's full redraw of an
 // 800 x 600 board with 52 cards, laying the saved image, copying the board to
-// the window) next to a plain memory copy of the same number of pixels.
+// the window, all clipped to the dragged image's old and new rectangles) next
+// to a plain memory copy of what such a move must copy at the least: the
+// damaged area cleared and copied to the window, and the saved image laid.
 //
 // Usage: bench_drag [moves]   (runs offscreen; prints ns per move, the
 // copy baselines, and last "ratio: X" = drag move / same-pixel plain copy)
@@ -84,9 +86,19 @@ int main(int argc, char* argv[])
     window.mnuGameNew_Click();
     window.picWork_MouseDown(40, 300);
 
-    // Pixels one move copies: the cleared board, 52 cards, the saved image,
-    // the board onto the window.
-    const long long pixelsPerMove = 2LL * kBoardW * kBoardH + 53LL * kCardWidth * kCardHeight;
+    // The damaged area of a move, as the window is told of it.
+    long long damagedPixels = 0;
+    const Board::DamageHandler show = window.board().damageHandler();
+    window.board().setDamageHandler([&](const QRect& r) {
+        damagedPixels += static_cast<long long>(r.width()) * r.height();
+        show(r);
+    });
+    constexpr int probeMoves = 100;
+    for (int i = 0; i < probeMoves; ++i)
+        window.picWork_MouseMove(100.0f + static_cast<float>(i % 500), 100.0f + static_cast<float>(i % 400));
+    const long long damagePerMove = damagedPixels / probeMoves;
+    window.board().setDamageHandler(show);
+    const long long pixelsPerMove = 2 * damagePerMove + static_cast<long long>(kCardWidth) * kCardHeight;
     std::vector<uint32_t> from(static_cast<size_t>(pixelsPerMove), 0x00336633u);
     std::vector<uint32_t> to(static_cast<size_t>(pixelsPerMove));
     std::vector<uint32_t> boardFrom(static_cast<size_t>(kBoardW) * kBoardH, 0x00336633u);
@@ -119,7 +131,8 @@ int main(int argc, char* argv[])
     const double copy = median(copyNs);
     const double boardCopy = median(boardCopyNs);
     std::printf("board: %d x %d, 52 cards, %d moves\n", kBoardW, kBoardH, moves);
-    std::printf("pixels copied per drag move: %lld\n", pixelsPerMove);
+    std::printf("damaged pixels per drag move: %lld\n", damagePerMove);
+    std::printf("pixels a move must copy (clear and show the damage, lay the saved image): %lld\n", pixelsPerMove);
     std::printf("drag move: %.1f us\n", drag / 1000.0);
     std::printf("plain copy of the same pixels: %.1f us\n", copy / 1000.0);
     std::printf("plain copy of one board (%d pixels): %.1f us (drag move = %.2f boards)\n", kBoardW * kBoardH,
