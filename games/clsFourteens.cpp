@@ -21,12 +21,9 @@ clsFourteens::clsFourteens(Board& board)
 void clsFourteens::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
-        for (int s = kDiscardSlot; s <= kCardCount; ++s) {
-            TableSlot& slot = mSlots[s];
-            slot.present = s != kDiscardSlot;
-            slot.card = 0;
-            slot.covered = s >= 1 && s < kFirstBottomSlot;
-        }
+        mSlots.resetCards(true, true);
+        for (int s = kFirstBottomSlot; s <= kCardCount; ++s)
+            mSlots[s].covered = false;
         mDiscard.clear();
         mPair.clear();
         mintCardsRemoved = 0;
@@ -45,8 +42,7 @@ void clsFourteens::gsInitCardPsns()
             mSlots[s].y = static_cast<float>(kMargin + kRowStep * row);
         }
         // Under the middle of the table, one row step below the longest column.
-        mSlots[kDiscardSlot].x = mSlots[4].x + 27;
-        mSlots[kDiscardSlot].y = mSlots[52].y + kCardHeight + kRowStep;
+        mDiscardPsn = {mSlots[4].x + 27, mSlots[52].y + kCardHeight + kRowStep};
     });
 }
 
@@ -66,10 +62,8 @@ void clsFourteens::gsDrawCards()
     trapErrors("gsDrawCards", [&] {
         Board& b = board();
         b.cls();
-        for (int s = 1; s <= kCardCount; ++s)
-            if (mSlots[s].present && mSlots[s].card != 0)
-                b.drawCard(mSlots[s].card, mSlots[s].x, mSlots[s].y);
-        mDiscard.drawTop(b, mSlots[kDiscardSlot].x, mSlots[kDiscardSlot].y);
+        mSlots.draw(b);
+        mDiscard.drawTop(b, mDiscardPsn.left, mDiscardPsn.top);
         b.presentBoard();
         b.refreshWindow();
     });
@@ -83,14 +77,7 @@ int clsFourteens::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseD
     trapErrors("gintfGetSelectedCard", [&] {
         if (!mblnDealtOut)
             return;
-        // From the bottom row up; covered or empty slots are passed over so
-        // that the free card showing beneath the point is found.
-        for (int s = kCardCount; s >= 1; --s) {
-            if (gblnfCardHit(asngX, asngY, mSlots[s].x, mSlots[s].y, true, 20, 20) && mblnfCardClicked(s)) {
-                result = s;
-                return;
-            }
-        }
+        result = mSlots.freeSlotAt(asngX, asngY);
     });
     return result;
 }
@@ -98,7 +85,7 @@ int clsFourteens::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseD
 bool clsFourteens::mblnfCardClicked(int aintSlot) const
 {
     // Only a free card: a covered one, even in the top row, stays put.
-    return mSlots[aintSlot].present && !mSlots[aintSlot].covered;
+    return mSlots.isFree(aintSlot);
 }
 
 bool clsFourteens::mblnfCheckCardValTotal() const { return mPair.rankTotal(mDiscard, false) % 14 == 0; }
@@ -167,19 +154,10 @@ std::vector<CardLocation> clsFourteens::census() const
     std::vector<CardLocation> where;
     if (!mblnDealtOut)
         return where;
-    for (int s = 1; s <= kCardCount; ++s)
-        if (mSlots[s].present)
-            where.push_back({mSlots[s].card, CardWhere::Table});
+    mSlots.addToCensus(where);
     for (int d = 1; d <= mDiscard.count(); ++d)
         where.push_back({mDiscard[d].card, CardWhere::Discard});
     return where;
 }
 
-std::vector<QPoint> clsFourteens::hotSpots() const
-{
-    std::vector<QPoint> spots;
-    for (int s = 1; s <= kCardCount; ++s)
-        if (mblnfCardClicked(s))
-            spots.emplace_back(static_cast<int>(mSlots[s].x), static_cast<int>(mSlots[s].y));
-    return spots;
-}
+std::vector<QPoint> clsFourteens::hotSpots() const { return mSlots.freeSpots(); }

@@ -5,7 +5,8 @@
 // discard pile at once and frees the card above it. Click game, no stock.
 
 #include "core/cardpile.h"
-#include "core/checkedtable.h"
+#include "core/cardplace.h"
+#include "core/cardslots.h"
 #include "core/gamerules.h"
 #include "core/modCards.h"
 #include "core/pendingpick.h"
@@ -32,17 +33,8 @@ public:
     std::vector<QPoint> hotSpots() const override;
 
     static constexpr int kColumns = 8;
-    static constexpr int kDiscardSlot = 0;
 
 private:
-    struct TableSlot {
-        bool present = false;
-        int card = 0;
-        float x = 0;
-        float y = 0;
-        bool covered = false;  // the slot below still holds a card
-    };
-
     bool mblnfCardClicked(int aintSlot) const;
     bool mblnfCheckCardValTotal() const;
 
@@ -50,7 +42,8 @@ private:
     int mintClientBottom;
     QString mstrTitle;
 
-    CheckedTable<TableSlot, kDiscardSlot, kCardCount> mSlots;
+    CardSlots<kCardCount> mSlots;  // covered: the slot below still holds a card
+    PlacePsn mDiscardPsn;
     CardPile mDiscard;
     PendingPick mPair;
     int mintCardsRemoved = 0;    // in completed pairs

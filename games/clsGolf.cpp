@@ -23,7 +23,7 @@ clsGolf::clsGolf(Board& board)
 void clsGolf::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
-        mTable.fill(TableSlot{});
+        mTable.resetCards(false, false);
         mStock.reset(kSlots);
         mintCardsRemoved = 0;
         // A King from the last game must not block the next one.
@@ -40,12 +40,14 @@ void clsGolf::gsInitCardPsns()
             float x = kMargin;
             const float y = static_cast<float>(kMargin + (r - 1) * rowStep);
             for (int c = 1; c <= kColumns; ++c) {
-                mPsn[(r - 1) * kColumns + c] = {x, y};
+                CardSlot& slot = mTable[(r - 1) * kColumns + c];
+                slot.x = x;
+                slot.y = y;
                 x += kCardWidth + kColumnGap;
             }
         }
         // The waste sits under the middle column, one row step below the table.
-        mPsn[kWasteSlot] = {mPsn[4].x, mPsn[32].y + kCardHeight + rowStep};
+        mWastePsn = {mTable[4].x, mTable[32].y + kCardHeight + rowStep};
     });
 }
 
@@ -53,8 +55,11 @@ void clsGolf::gsInitNewGame()
 {
     trapErrors("gsInitNewGame", [&] {
         gsShuffleDeck();
-        for (int s = 1; s <= kSlots; ++s)
-            mTable[s] = {true, gintDeck[s], s < kFirstBottomSlot};
+        for (int s = 1; s <= kSlots; ++s) {
+            mTable[s].present = true;
+            mTable[s].card = gintDeck[s];
+            mTable[s].covered = s < kFirstBottomSlot;
+        }
         mStock.markDealtOut();
         gsDrawCards();
     });
@@ -65,10 +70,8 @@ void clsGolf::gsDrawCards()
     trapErrors("gsDrawCards", [&] {
         Board& b = board();
         b.cls();
-        for (int s = 1; s <= kSlots; ++s)
-            if (mTable[s].present)
-                b.drawCard(mTable[s].card, mPsn[s].x, mPsn[s].y);
-        mStock.waste().drawTop(b, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
+        mTable.draw(b);
+        mStock.waste().drawTop(b, mWastePsn.left, mWastePsn.top);
         b.presentBoard();
         b.refreshWindow();
     });
@@ -82,16 +85,7 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
     trapErrors("gintfGetSelectedCard", [&] {
         if (mStock.waste().empty())
             return;
-        int candidate = 0;
-        // From the bottom row up, so the card in front wins; covered cards
-        // are passed over so the one showing beneath the point can be found.
-        for (int s = kSlots; s >= 1; --s) {
-            if (gblnfCardHit(asngX, asngY, mPsn[s].x, mPsn[s].y, true, 20, 20)
-                && gblnfAndNot(mTable[s].present, mTable[s].covered)) {
-                candidate = s;
-                break;
-            }
-        }
+        const int candidate = mTable.freeSlotAt(asngX, asngY);
         if (candidate == 0)
             return;
         if (mblnSequenceEnded) {
@@ -116,7 +110,7 @@ void clsGolf::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY
         const int s = aintCardFrom;
         // Only a free card, and never once a King has ended the run: a stale
         // or forged slot must not take a card twice or play past the King.
-        const bool playable = s >= 1 && s <= kSlots && gblnfAndNot(mTable[s].present, mTable[s].covered)
+        const bool playable = mTable.contains(s) && mTable.isFree(s)
                               && !mblnSequenceEnded && mStock.fits(mTable[s].card);
         if (playable) {
             const int card = mTable[s].card;
@@ -172,18 +166,12 @@ std::vector<CardLocation> clsGolf::census() const
     std::vector<CardLocation> where;
     if (!mStock.dealtOut())
         return where;
-    for (int s = 1; s <= kSlots; ++s)
-        if (mTable[s].present)
-            where.push_back({mTable[s].card, CardWhere::Table});
+    mTable.addToCensus(where);
     mStock.addToCensus(where);
     return where;
 }
 
 std::vector<QPoint> clsGolf::hotSpots() const
 {
-    std::vector<QPoint> spots;
-    for (int s = 1; s <= kSlots; ++s)
-        if (gblnfAndNot(mTable[s].present, mTable[s].covered))
-            spots.push_back({gintfRoundHalfEven(mPsn[s].x), gintfRoundHalfEven(mPsn[s].y)});
-    return spots;
+    return mTable.freeSpots();
 }

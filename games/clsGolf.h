@@ -4,7 +4,8 @@
 // waste's top card, King and Ace touching. A King played from the table ends
 // the run until the next deal. Click game: the press selects, the release plays.
 
-#include "core/checkedtable.h"
+#include "core/cardplace.h"
+#include "core/cardslots.h"
 #include "core/gamerules.h"
 #include "core/modCards.h"
 #include "core/stockwaste.h"
@@ -36,26 +37,16 @@ public:
     static constexpr int kWasteSlot = 0;  // index of the waste in the position table
 
     // Top-left corner of tableau slot 1..35, or of the waste for kWasteSlot.
-    float gsngfPsnX(int aintSlot) const { return mPsn[aintSlot].x; }
-    float gsngfPsnY(int aintSlot) const { return mPsn[aintSlot].y; }
+    float gsngfPsnX(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.left : mTable[aintSlot].x; }
+    float gsngfPsnY(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.top : mTable[aintSlot].y; }
 
 private:
-    struct Psn {
-        float x = 0;
-        float y = 0;
-    };
-    struct TableSlot {
-        bool present = false;
-        int card = 0;
-        bool covered = false;
-    };
-
     int mintClientRight;
     int mintClientBottom;
     QString mstrTitle;
 
-    CheckedTable<Psn, kWasteSlot, kSlots> mPsn;
-    CheckedTable<TableSlot, 1, kSlots> mTable;
+    CardSlots<kSlots> mTable;
+    PlacePsn mWastePsn;
     StockWaste mStock;
     int mintCardsRemoved = 0;
     bool mblnSequenceEnded = false;

@@ -26,7 +26,7 @@ clsMonteCarlo::clsMonteCarlo(Board& board)
 void clsMonteCarlo::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
-        mGrid.fill(Cell{});
+        mGrid.resetCards(false, false);
         mDiscard.clear();
         mintTakenSinceDeal = 0;
         mintDiscardAtLastDeal = 0;
@@ -41,10 +41,12 @@ void clsMonteCarlo::gsInitCardPsns()
 {
     trapErrors("gsInitCardPsns", [&] {
         for (int r = 1; r <= kSide; ++r)
-            for (int c = 1; c <= kSide; ++c)
-                mPsn[(r - 1) * kSide + c] = {static_cast<float>(kLeft + (kCardWidth + kGap) * (c - 1)),
-                                             static_cast<float>(kTop + (kCardHeight + kGap) * (r - 1)), r};
-        mPsn[kDiscardSlot] = {kDiscardX, kDiscardY, 0};
+            for (int c = 1; c <= kSide; ++c) {
+                CardSlot& cell = mGrid[(r - 1) * kSide + c];
+                cell.x = static_cast<float>(kLeft + (kCardWidth + kGap) * (c - 1));
+                cell.y = static_cast<float>(kTop + (kCardHeight + kGap) * (r - 1));
+            }
+        mDiscardPsn = {kDiscardX, kDiscardY};
     });
 }
 
@@ -52,8 +54,10 @@ void clsMonteCarlo::gsInitNewGame()
 {
     trapErrors("gsInitNewGame", [&] {
         gsShuffleDeck();
-        for (int i = 1; i <= kCells; ++i)
-            mGrid[i] = {true, gintDeck[i]};
+        for (int i = 1; i <= kCells; ++i) {
+            mGrid[i].present = true;
+            mGrid[i].card = gintDeck[i];
+        }
         mblnDealtOut = true;
         gsDrawCards();
     });
@@ -64,10 +68,8 @@ void clsMonteCarlo::gsDrawCards()
     trapErrors("gsDrawCards", [&] {
         Board& b = board();
         b.cls();
-        for (int i = 1; i <= kCells; ++i)
-            if (mGrid[i].present)
-                b.drawCard(mGrid[i].card, mPsn[i].x, mPsn[i].y);
-        mDiscard.drawTop(b, mPsn[kDiscardSlot].x, mPsn[kDiscardSlot].y);
+        mGrid.draw(b);
+        mDiscard.drawTop(b, mDiscardPsn.left, mDiscardPsn.top);
         b.presentBoard();
         b.refreshWindow();
     });
@@ -89,14 +91,12 @@ int clsMonteCarlo::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouse
     int result = 0;
     trapErrors("gintfGetSelectedCard", [&] {
         msGiveBackTaken();
-        for (int i = kCells; i >= 1; --i) {
-            if (mGrid[i].present && gblnfCardHit(asngX, asngY, mPsn[i].x, mPsn[i].y, true, 20, 20)) {
-                // Off the grid at once; the board changes only on the release.
-                mGrid[i].present = false;
-                mintTaken = i;
-                result = i;
-                return;
-            }
+        const int i = mGrid.freeSlotAt(asngX, asngY);
+        if (i != 0) {
+            // Off the grid at once; the board changes only on the release.
+            mGrid[i].present = false;
+            mintTaken = i;
+            result = i;
         }
     });
     return result;
@@ -107,7 +107,7 @@ int clsMonteCarlo::mintfCheckCard() const
     const PileEntry& first = mDiscard[mDiscard.count() - 1];
     const PileEntry& second = mDiscard[mDiscard.count()];
     const int d = std::abs(first.source - second.source);
-    const int rowsApart = std::abs(mPsn[first.source].row - mPsn[second.source].row);
+    const int rowsApart = std::abs(gintfRowOf(first.source) - gintfRowOf(second.source));
     // Row numbers keep the end of one row from touching the start of the next.
     const bool neighbours = (d == 1 && rowsApart == 0) || d == kSide
                             || ((d == kSide - 1 || d == kSide + 1) && rowsApart == 1);
@@ -185,7 +185,8 @@ void clsMonteCarlo::msMoveCards()
             ++j;
         if (i > last || j > last)
             break;
-        mGrid[i] = {true, mGrid[j].card};
+        mGrid[i].present = true;
+        mGrid[i].card = mGrid[j].card;
         mGrid[j].present = false;
         ++i;
     }
@@ -198,7 +199,8 @@ void clsMonteCarlo::msFillTable()
         ++i;
     for (; i <= kCells && mintCardsDealt < kCardCount; ++i) {
         ++mintCardsDealt;
-        mGrid[i] = {true, gintDeck[mintCardsDealt]};
+        mGrid[i].present = true;
+        mGrid[i].card = gintDeck[mintCardsDealt];
         ++mintCardsOnGrid;
     }
 }
@@ -256,11 +258,4 @@ std::vector<CardLocation> clsMonteCarlo::census() const
     return where;
 }
 
-std::vector<QPoint> clsMonteCarlo::hotSpots() const
-{
-    std::vector<QPoint> spots;
-    for (int i = 1; i <= kCells; ++i)
-        if (mGrid[i].present)
-            spots.push_back({gintfRoundHalfEven(mPsn[i].x), gintfRoundHalfEven(mPsn[i].y)});
-    return spots;
-}
+std::vector<QPoint> clsMonteCarlo::hotSpots() const { return mGrid.freeSpots(); }

@@ -6,7 +6,8 @@
 // Click game: the press takes a card off the grid, the release discards it.
 
 #include "core/cardpile.h"
-#include "core/checkedtable.h"
+#include "core/cardplace.h"
+#include "core/cardslots.h"
 #include "core/gamerules.h"
 
 class clsMonteCarlo : public GameRules {
@@ -33,22 +34,10 @@ public:
 
     static constexpr int kSide = 5;
     static constexpr int kCells = 25;
-    static constexpr int kDiscardSlot = 0;  // index of the discard pile in the position table
-
-    // Top-left corner of cell 1..25, or of the discard pile for kDiscardSlot.
-    float gsngfPsnX(int aintCell) const { return mPsn[aintCell].x; }
-    float gsngfPsnY(int aintCell) const { return mPsn[aintCell].y; }
+    // Grid row 1..5 of cell 1..25.
+    static int gintfRowOf(int aintCell) { return (aintCell - 1) / kSide + 1; }
 
 private:
-    struct Psn {
-        float x = 0;
-        float y = 0;
-        int row = 0;
-    };
-    struct Cell {
-        bool present = false;
-        int card = 0;  // kept when the card is taken, so it can come back
-    };
 
     int mintfCheckCard() const;
     void msMoveCards();
@@ -60,8 +49,9 @@ private:
     int mintClientBottom;
     QString mstrTitle;
 
-    CheckedTable<Psn, kDiscardSlot, kCells> mPsn;
-    CheckedTable<Cell, 1, kCells> mGrid;
+    // A taken card stays in its cell, not present, so it can come back.
+    CardSlots<kCells> mGrid;
+    PlacePsn mDiscardPsn;
     CardPile mDiscard;  // each entry remembers its cell
     int mintTakenSinceDeal = 0;
     int mintCardsOnGrid = 0;

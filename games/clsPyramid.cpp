@@ -28,7 +28,7 @@ int clsPyramid::gintfRowOf(int aintSlot)
 void clsPyramid::gsInitVar()
 {
     trapErrors("gsInitVar", [&] {
-        mTable.fill(TableSlot{true, 0, true});
+        mTable.resetCards(true, true);
         for (int s = kFirstBottomSlot; s <= kSlots; ++s)
             mTable[s].covered = false;
         mStock.reset(kSlots);
@@ -44,11 +44,13 @@ void clsPyramid::gsInitCardPsns()
         for (int r = 1; r <= kRows; ++r) {
             const float y = static_cast<float>(kTop + (r - 1) * kRowStep);
             const float rowX = apexX - static_cast<float>(kHalfStep * (r - 1));
-            for (int i = 0; i < r; ++i)
-                mPsn[gintfFirstSlotOf(r) + i] = {rowX + static_cast<float>(kColumnStep * i), y};
+            for (int i = 0; i < r; ++i) {
+                CardSlot& slot = mTable[gintfFirstSlotOf(r) + i];
+                slot.x = rowX + static_cast<float>(kColumnStep * i);
+                slot.y = y;
+            }
         }
-        mPsn[kWasteSlot] = {static_cast<float>(gintfRoundHalfEven(apexX)),
-                            mPsn[kSlots].y + kCardHeight + kRowStep};
+        mWastePsn = {static_cast<float>(gintfRoundHalfEven(apexX)), mTable[kSlots].y + kCardHeight + kRowStep};
     });
 }
 
@@ -69,10 +71,8 @@ void clsPyramid::gsDrawCards()
         Board& b = board();
         b.cls();
         if (mStock.dealtOut()) {
-            for (int s = 1; s <= kSlots; ++s)
-                if (mTable[s].present)
-                    b.drawCard(mTable[s].card, mPsn[s].x, mPsn[s].y);
-            mStock.waste().drawTop(b, mPsn[kWasteSlot].x, mPsn[kWasteSlot].y);
+            mTable.draw(b);
+            mStock.waste().drawTop(b, mWastePsn.left, mWastePsn.top);
         }
         b.presentBoard();
         b.refreshWindow();
@@ -87,15 +87,9 @@ int clsPyramid::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDow
     trapErrors("gintfGetSelectedCard", [&] {
         if (mStock.waste().empty())
             return;
-        // From the bottom row up, so the card in front wins; a covered card
-        // is passed over, and so is the felt its played supports left bare.
-        for (int s = kSlots; s >= 1; --s) {
-            if (gblnfCardHit(asngX, asngY, mPsn[s].x, mPsn[s].y, true, 20, 20)
-                && gblnfAndNot(mTable[s].present, mTable[s].covered)) {
-                result = s;
-                return;
-            }
-        }
+        // The card in front wins; the felt that played supports left bare
+        // is passed over too.
+        result = mTable.freeSlotAt(asngX, asngY);
     });
     return result;
 }
@@ -141,7 +135,7 @@ void clsPyramid::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPr
     trapErrors("gsPlaceCard", [&] {
         const int s = aintCardFrom;
         // Only a free card: a stale or forged slot must never take a card twice.
-        const bool playable = mTable.contains(s) && gblnfAndNot(mTable[s].present, mTable[s].covered)
+        const bool playable = mTable.contains(s) && mTable.isFree(s)
                               && mStock.fits(mTable[s].card);
         if (playable) {
             ++mintCardsRemoved;
@@ -190,18 +184,12 @@ std::vector<CardLocation> clsPyramid::census() const
     std::vector<CardLocation> where;
     if (!mStock.dealtOut())
         return where;
-    for (int s = 1; s <= kSlots; ++s)
-        if (mTable[s].present)
-            where.push_back({mTable[s].card, CardWhere::Table});
+    mTable.addToCensus(where);
     mStock.addToCensus(where);
     return where;
 }
 
 std::vector<QPoint> clsPyramid::hotSpots() const
 {
-    std::vector<QPoint> spots;
-    for (int s = 1; s <= kSlots; ++s)
-        if (gblnfAndNot(mTable[s].present, mTable[s].covered))
-            spots.push_back({gintfRoundHalfEven(mPsn[s].x), gintfRoundHalfEven(mPsn[s].y)});
-    return spots;
+    return mTable.freeSpots();
 }

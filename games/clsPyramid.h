@@ -5,7 +5,8 @@
 // King and Ace touching. The stock is dealt one card at a time onto the
 // waste. Click game: the press selects, the release plays.
 
-#include "core/checkedtable.h"
+#include "core/cardplace.h"
+#include "core/cardslots.h"
 #include "core/gamerules.h"
 #include "core/stockwaste.h"
 
@@ -41,20 +42,10 @@ public:
 
     // Top-left corner of slot 1..28, or of the waste for kWasteSlot, as
     // computed (the apex column may lie on a half pixel).
-    float gsngfPsnX(int aintSlot) const { return mPsn[aintSlot].x; }
-    float gsngfPsnY(int aintSlot) const { return mPsn[aintSlot].y; }
+    float gsngfPsnX(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.left : mTable[aintSlot].x; }
+    float gsngfPsnY(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.top : mTable[aintSlot].y; }
 
 private:
-    struct Psn {
-        float x = 0;
-        float y = 0;
-    };
-    struct TableSlot {
-        bool present = false;
-        int card = 0;
-        bool covered = false;
-    };
-
     bool mblnfSupportsGone(int aintSlot) const;
     void msUpdateCardStatus(int aintSlot);
     void msCoverAbove(int aintSlot);
@@ -63,8 +54,8 @@ private:
     int mintClientBottom;
     QString mstrTitle;
 
-    CheckedTable<Psn, kWasteSlot, kSlots> mPsn;
-    CheckedTable<TableSlot, 1, kSlots> mTable;
+    CardSlots<kSlots> mTable;
+    PlacePsn mWastePsn;
     StockWaste mStock;
     int mintCardsRemoved = 0;
 };

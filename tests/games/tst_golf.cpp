@@ -6,6 +6,7 @@
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
 #include "games/clsGolf.h"
+#include "gametable.h"
 #include "testsupport.h"
 #include "window/boardview.h"
 #include "window/frmMain.h"
@@ -33,26 +34,7 @@ QPoint facePoint(int slot) { return {slotX(slot) + 27, slotY(slot) + 60}; }
 QPoint stripPoint(int slot) { return {slotX(slot) + 27, slotY(slot) + 12}; }
 const QPoint kEmptyBoard(300, 290);
 
-// A deal with the given cards at the given places (tableau slot = place,
-// stock from place 36); the rest fill the remaining places in card order.
-std::array<int, 53> dealWith(const std::map<int, int>& placed)
-{
-    std::array<int, 53> deck{};
-    std::set<int> used;
-    for (const auto& [place, card] : placed) {
-        deck[place] = card;
-        used.insert(card);
-    }
-    int next = 1;
-    for (int p = 1; p <= 52; ++p) {
-        if (deck[p] != 0)
-            continue;
-        while (used.count(next))
-            ++next;
-        deck[p] = next++;
-    }
-    return deck;
-}
+// Deals (dealWith) put tableau slot s at place s and the stock from place 36.
 
 bool sameBlock(const QImage& image, int x, int y, int card, int height = kCardHeight)
 {
@@ -62,79 +44,17 @@ bool sameBlock(const QImage& image, int x, int y, int card, int height = kCardHe
 }
 
 // A Golf window on a rigged deal, with New already chosen.
-class GolfTable {
+class GolfTable : public GameTable {
 public:
-    explicit GolfTable(const std::array<int, 53>& deck) : deck(deck), rig(deck)
-    {
-        window = new frmMain;
-        window->msLoadFormVariables(choice::Golf);
-        window->show();
-        window->mnuGameNew_Click();
-    }
-    ~GolfTable()
-    {
-        if (window)
-            delete window.data();
-    }
+    explicit GolfTable(const std::array<int, 53>& deck) : GameTable(choice::Golf, deck) {}
 
-    GameRules* game() const { return window->game(); }
-    QString label() const { return window->lblCardsLeft()->text(); }
-    bool dealEnabled() const { return window->cmdDeal()->isEnabled(); }
-    bool undoEnabled() const { return window->cmdUndo()->isEnabled(); }
-    const QImage& shown() { return window->board().windowImage(); }
-
-    // Real clicks: a disabled button ignores them.
-    void clickDeal() { QTest::mouseClick(window->cmdDeal(), Qt::LeftButton); }
-    void clickUndo() { QTest::mouseClick(window->cmdUndo(), Qt::LeftButton); }
-    void press(QPoint p) { QTest::mousePress(window->picWork(), Qt::LeftButton, {}, p); }
-    void release(QPoint p) { QTest::mouseRelease(window->picWork(), Qt::LeftButton, {}, p); }
     void moveHeld(QPoint p)
     {
         QMouseEvent move(QEvent::MouseMove, QPointF(p), window->picWork()->mapToGlobal(QPointF(p)), Qt::NoButton,
                          Qt::LeftButton, {});
         QApplication::sendEvent(window->picWork(), &move);
     }
-    void click(QPoint p)
-    {
-        press(p);
-        release(p);
-    }
     void play(int slot) { click(facePoint(slot)); }
-
-    // The slot the game answers for a press there, without a click.
-    int selects(QPoint p)
-    {
-        int count = 0;
-        return game()->gintfGetSelectedCard(static_cast<float>(p.x()), static_cast<float>(p.y()), true, count);
-    }
-
-    CardWhere whereIs(int card) const
-    {
-        for (const CardLocation& c : game()->census())
-            if (c.card == card)
-                return c.where;
-        return CardWhere::Discard;  // not found: nothing in Golf is discarded
-    }
-    int count(CardWhere where) const
-    {
-        int n = 0;
-        for (const CardLocation& c : game()->census())
-            n += c.where == where;
-        return n;
-    }
-    bool conserved() const
-    {
-        const std::vector<CardLocation> all = game()->census();
-        std::set<int> cards;
-        for (const CardLocation& c : all)
-            cards.insert(c.card);
-        return all.size() == 52 && cards.size() == 52 && *cards.begin() == 1 && *cards.rbegin() == 52;
-    }
-
-    std::array<int, 53> deck;
-    MessageRecorder messages;
-    RiggedShuffle rig;
-    QPointer<frmMain> window;
 };
 }
 
