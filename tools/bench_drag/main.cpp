@@ -4,8 +4,10 @@
 // to a plain memory copy of what such a move must copy at the least: the
 // damaged area cleared and copied to the window, and the saved image laid.
 //
-// Usage: bench_drag [moves]   (runs offscreen; prints ns per move, the
-// copy baselines, and last "ratio: X" = drag move / same-pixel plain copy)
+// Usage: bench_drag [moves] [--castle]   (runs offscreen; prints ns per move,
+// the copy baselines, and last "ratio: X" = drag move / same-pixel plain
+// copy). With --castle it drags the outermost card of Beleaguered Castle's
+// first row on a real deal instead of the 52-card bench board.
 
 #include "core/board.h"
 #include "core/gamerules.h"
@@ -76,15 +78,26 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int moves = argc > 1 ? std::max(100, std::atoi(argv[1])) : 3000;
+    int moves = 3000;
+    bool castle = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--castle") == 0)
+            castle = true;
+        else
+            moves = std::max(100, std::atoi(argv[i]));
+    }
     constexpr int batch = 100;
 
-    frmMain::gsSetGameFactory([](int, Board& board) { return std::make_unique<FullBoardGame>(board); });
+    if (!castle)
+        frmMain::gsSetGameFactory([](int, Board& board) { return std::make_unique<FullBoardGame>(board); });
     frmMain window;
-    window.msLoadFormVariables(2);  // a drag game; the fake decides the board
+    window.msLoadFormVariables(2);  // Beleaguered Castle, or the bench board in its place
     window.show();
     window.mnuGameNew_Click();
-    window.picWork_MouseDown(40, 300);
+    if (castle)
+        window.picWork_MouseDown(172, 28);
+    else
+        window.picWork_MouseDown(40, 300);
 
     // The damaged area of a move, as the window is told of it.
     long long damagedPixels = 0;
@@ -130,7 +143,10 @@ int main(int argc, char* argv[])
     const double drag = median(dragNs);
     const double copy = median(copyNs);
     const double boardCopy = median(boardCopyNs);
-    std::printf("board: %d x %d, 52 cards, %d moves\n", kBoardW, kBoardH, moves);
+    if (castle)
+        std::printf("board: Beleaguered Castle, %d moves\n", moves);
+    else
+        std::printf("board: %d x %d, 52 cards, %d moves\n", kBoardW, kBoardH, moves);
     std::printf("damaged pixels per drag move: %lld\n", damagePerMove);
     std::printf("pixels a move must copy (clear and show the damage, lay the saved image): %lld\n", pixelsPerMove);
     std::printf("drag move: %.1f us\n", drag / 1000.0);
