@@ -1,3 +1,4 @@
+#include "core/programicon.h"
 #include "launcher/frmMenu.h"
 
 #include <QApplication>
@@ -25,6 +26,7 @@ int main(int argc, char* argv[])
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
     QApplication app(argc, argv);
     QApplication::setStyle(new QuilletStyle);
+    gsUseProgramIcon();
     // The chooser decides when the program ends, not the last window.
     QApplication::setQuitOnLastWindowClosed(false);
 

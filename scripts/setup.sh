@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what Quillet needs on Debian 12, skipping packages already there.
 #   bash scripts/setup.sh         what building and playing need
-#   bash scripts/setup.sh --test  that, plus what the test suite needs
+#   bash scripts/setup.sh --package  that, plus what making the .deb needs
+#   bash scripts/setup.sh --test  all that, plus what the test suite needs
 set -euo pipefail
 
 # Building and playing.
@@ -9,15 +10,22 @@ play_packages=(
   build-essential cmake qt6-base-dev libgl-dev
   fonts-dejavu-core fonts-liberation
 )
+# Making the Debian package: cpack needs dpkg-shlibdeps and file.
+package_packages=(dpkg-dev file)
 # The test suite alone: a private X server and what drives and reads it,
-# and a PDF printer to print the order form on.
+# a PDF printer to print the order form on, and the checkers of the desktop
+# entry, the AppStream metadata and the package.
 test_packages=(
   xvfb xauth xdotool x11-utils imagemagick
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream lintian
 )
 
 packages=("${play_packages[@]}")
-[ "${1:-}" = "--test" ] && packages+=("${test_packages[@]}")
+case "${1:-}" in
+  --package) packages+=("${package_packages[@]}") ;;
+  --test) packages+=("${package_packages[@]}" "${test_packages[@]}") ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
