@@ -3,8 +3,11 @@
 // candidate drops until one changes the census, so it makes real moves,
 // reaches deep positions and wins. After every step all 52 cards are present
 // exactly once, no error was reported and the pointer is not left hidden.
+// Every game also plays a stacked deal to "You Win!": the run fails when a
+// game made no legal move or never won.
 //
-// Replay or run long by hand (the watchdog is lifted for long runs):
+// Replay or run long by hand (the watchdog is lifted to 100 ms a step unless
+// QTEST_FUNCTION_TIMEOUT, in milliseconds, is set):
 //   QUILLET_RANDOM_SEED=<seed> QUILLET_RANDOM_STEPS=<steps> build/bin/tst_conservation [randomPlay:Golf]
 // The seed drives the gestures and every shuffle, so the same command gives
 // the same counts and the same failure.
@@ -19,6 +22,7 @@
 #include "window/frmMain.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <algorithm>
 #include <QMouseEvent>
@@ -27,6 +31,7 @@
 #include <QRandomGenerator>
 #include <QtTest>
 #include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <random>
@@ -48,10 +53,174 @@ int testSteps()
     return steps > 0 ? steps : kDefaultSteps;
 }
 
+// What the generic player needs to know about a game, one line each.
+struct PlayHint {
+    // Picks that make one move in a click game: the game keeps the first
+    // ones pending and then keeps or refuses them together. Stacked deals
+    // search whole moves; plain play clicks one card at a time, so half-made
+    // moves also meet the other gestures.
+    int clicksPerMove = 1;
+    // Cards are only ever dropped on the last card of a fan running right.
+    bool dropsOnRowEnds = false;
+};
+
+PlayHint playHint(int aenmChoice)
+{
+    switch (aenmChoice) {
+    case choice::Decade: return {3, false};
+    case choice::Fourteens: return {2, false};
+    case choice::MonteCarlo: return {2, false};
+    case choice::Scorpion: return {1, true};
+    default: return {};
+    }
+}
+
+// Deals in which any sequence of legal moves wins, so the random player
+// cannot get stuck; deck[p] = card at deal place p.
+std::array<int, 53> bakersDozenDeal()
+{
+    // Kings to Aces dealt row by row from the back: every card lies on a
+    // higher one, so the lowest card left is always a top card.
+    std::array<int, 53> deck{};
+    for (int p = 1; p <= 52; ++p)
+        deck[p] = cardOf(13 - (p - 1) / 4, (p - 1) % 4);
+    return deck;
+}
+
+std::array<int, 53> bisleyDeal()
+{
+    // Aces in places 1..4; the rest by rank from the bottom row up, so each
+    // column climbs away from its free card.
+    std::array<int, 53> deck{};
+    for (int s = 0; s < 4; ++s)
+        deck[1 + s] = cardOf(1, s);
+    const std::array<int, 4> rowStart{40, 27, 14, 5};
+    const std::array<int, 4> rowLength{13, 13, 13, 9};
+    int i = 0;
+    for (int row = 0; row < 4; ++row)
+        for (int k = 0; k < rowLength[row]; ++k, ++i)
+            deck[rowStart[row] + k] = cardOf(2 + i / 4, i % 4);
+    return deck;
+}
+
+std::array<int, 53> decadeDeal()
+{
+    // Every three cards dealt total a multiple of ten, the last one is a
+    // ten: discarding each three as soon as they lie there wins.
+    const std::array<int, 52> ranks{2, 4, 4, 2, 4, 4, 6, 6, 8, 6, 6, 8, 2, 8, 10, 2, 8, 11,
+                                    1, 9, 12, 1, 9, 13, 1, 9, 10, 1, 9, 11, 3, 7, 12, 3, 7, 13,
+                                    3, 7, 10, 3, 7, 11, 5, 5, 12, 5, 5, 13, 10, 11, 12, 13};
+    std::array<int, 14> used{};
+    std::array<int, 53> deck{};
+    for (int p = 1; p <= 52; ++p)
+        deck[p] = cardOf(ranks[p - 1], used[ranks[p - 1]]++);
+    return deck;
+}
+
+std::array<int, 53> fourteensDeal()
+{
+    // Each column is pairs making 14 from its free card up; the four odd
+    // bottom cards pair with each other.
+    const std::array<int, 26> low{1, 2, 1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 3, 4, 5, 6};
+    std::array<int, 14> used{};
+    auto card = [&](int rank) { return cardOf(rank, used[rank]++); };
+    std::array<int, 53> deck{};
+    int pair = 0;
+    for (int slot = 49; slot <= 52; slot += 2, ++pair) {
+        deck[slot] = card(low[pair]);
+        deck[slot + 1] = card(14 - low[pair]);
+    }
+    for (int column = 0; column < 8; ++column)
+        for (int row = 5; row > 0; row -= 2, ++pair) {
+            deck[row * 8 + column + 1] = card(low[pair]);
+            deck[(row - 1) * 8 + column + 1] = card(14 - low[pair]);
+        }
+    return deck;
+}
+
+std::array<int, 53> mazeDeal()
+{
+    // The suits already run Ace to Queen round the maze, gaps between
+    // cards of one suit: any card moved into a gap keeps the order.
+    const QList<int> kingCells{5, 23, 31, 40};
+    std::array<int, 53> deck{};
+    int place = 0, k = 0, kings = 0;
+    for (int cell = 1; cell <= 54; ++cell) {
+        if (cell == 9 || cell == 18)
+            continue;
+        deck[++place] = kingCells.contains(cell) ? cardOf(13, kings++) : cardOf(1 + k % 12, k / 12);
+        k += !kingCells.contains(cell);
+    }
+    return deck;
+}
+
+std::array<int, 53> monteCarloDeal()
+{
+    // Four of a rank in a row, grid then stock: after every close-up the
+    // first two cells hold a pair.
+    std::array<int, 53> deck{};
+    for (int p = 1; p <= 52; ++p)
+        deck[p] = cardOf(1 + (p - 1) / 4, (p - 1) % 4);
+    return deck;
+}
+
+std::array<int, 53> pyramidDeal()
+{
+    // Played row by row from the bottom, left to right, the ranks climb
+    // from the Ace dealt first; no other free card ever fits the waste.
+    std::array<int, 53> deck{};
+    std::array<bool, 53> taken{};
+    std::array<int, 14> used{};
+    auto card = [&](int rank) {
+        const int c = cardOf(rank, used[rank]++);
+        taken[c] = true;
+        return c;
+    };
+    deck[29] = card(1);
+    int played = 0;
+    for (int row = 7; row >= 1; --row)
+        for (int i = 0; i < row; ++i)
+            deck[row * (row - 1) / 2 + 1 + i] = card(++played % 13 + 1);
+    int place = 30;
+    for (int c = 1; c <= 52; ++c)
+        if (!taken[c])
+            deck[place++] = c;
+    return deck;
+}
+
+std::array<int, 53> scorpionDeal()
+{
+    // Columns 4 to 7 hold King to Seven of each suit; the other columns give
+    // up the rest in the only order that fits, the reserve ends the Clubs.
+    std::array<int, 53> deck{};
+    for (int s = 0; s < 4; ++s)
+        for (int p = 1; p <= 7; ++p)
+            deck[7 * (3 + s) + p] = cardOf(14 - p, s);
+    for (int s = 0; s < 3; ++s) {
+        const std::array<int, 7> column{cardOf(6 - s, 3), cardOf(1, s), cardOf(2, s), cardOf(3, s),
+                                        cardOf(6, s),     cardOf(5, s), cardOf(4, s)};
+        for (int p = 1; p <= 7; ++p)
+            deck[7 * s + p] = column[p - 1];
+        deck[50 + s] = cardOf(3 - s, 3);
+    }
+    return deck;
+}
+
 // A stacked deal per game (deck order, deck[p] = card at deal place p) that
 // legal play wins; a new game adds one line here.
 std::optional<std::array<int, 53>> stackedDeal(int aenmChoice)
 {
+    switch (aenmChoice) {
+    case choice::BakersDozen: return bakersDozenDeal();
+    case choice::Bisley: return bisleyDeal();
+    case choice::Decade: return decadeDeal();
+    case choice::Fourteens: return fourteensDeal();
+    case choice::Maze: return mazeDeal();
+    case choice::MonteCarlo: return monteCarloDeal();
+    case choice::Pyramid: return pyramidDeal();
+    case choice::Scorpion: return scorpionDeal();
+    default: break;
+    }
     if (aenmChoice == choice::Golf) {
         // Played column by column from the bottom up, the ranks climb from
         // the Ace dealt first to the Queen, fall to the Ace and climb again.
@@ -124,9 +293,9 @@ struct Counts {
 // Plays one game window at random; every action goes through the window.
 class RandomPlayer {
 public:
-    RandomPlayer(frmMain& window, quint32 seed, bool stacked)
+    RandomPlayer(frmMain& window, quint32 seed, bool stacked, PlayHint hint = {})
         : w(window), board(window.picWork()), rng(seed), stacked(stacked),
-          drag(isDrag(window))
+          drag(isDrag(window)), perMove(stacked ? hint.clicksPerMove : 1), rowEnds(hint.dropsOnRowEnds)
     {
     }
 
@@ -197,16 +366,18 @@ private:
         return QPointF(corner) + QPointF(2 + rng.bounded(9), 2 + rng.bounded(9));
     }
 
-    // Press, moves, release; true when the census changed.
+    // Press, moves, release; true when the census changed or the game was won.
     bool gesture(QPointF at, QPointF to, int hops)
     {
         ++counts.gestures;
         const auto before = w.game()->census();
+        const bool wasFinished = w.isFinished();
         send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         for (int h = 1; h <= hops; ++h)
             send(board, QEvent::MouseMove, at + (to - at) * h / hops, Qt::NoButton, Qt::LeftButton);
         send(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-        return !sameCensus(before, w.game()->census());
+        // A move that wins may leave the census as it was (Maze keeps card order).
+        return !sameCensus(before, w.game()->census()) || (!wasFinished && w.isFinished());
     }
 
     QString blindGesture()
@@ -227,45 +398,46 @@ private:
 
     // Tries sources and candidate targets from hotSpots() until the census
     // changes; targets that took a card to a foundation or waste go first.
+    // Stacked deals search (nearly) every pair, so that "no move found"
+    // means there is none.
     bool seekMove()
     {
         std::vector<QPoint> spots = w.game()->hotSpots();
         if (spots.empty())
             return false;
+        if (!drag) {
+            std::vector<QPoint> picks;
+            int budget = stacked ? 2000 : 60;
+            return seekClicks(picks, budget);
+        }
         std::vector<QPoint> sources = spots;
         shuffle(sources);
+        std::vector<QPoint> targets;
+        for (const QPoint& t : spots)
+            if (!rowEnds || std::none_of(spots.begin(), spots.end(), [&](QPoint s) { return s.y() == t.y() && s.x() > t.x(); }))
+                targets.push_back(t);
+        shuffle(targets);
+        std::stable_partition(targets.begin(), targets.end(),
+                              [&](QPoint t) { return progressTargets.contains(t); });
         int tries = 0;
+        const int budget = stacked ? 4000 : 30;
         for (const QPoint& source : sources) {
-            if (!drag) {
-                const int before = progressOf(w.game()->census());
-                const QPointF at = onCard(source);
-                const QPointF to = rng.bounded(2) ? at : onCard(spots[rng.bounded(int(spots.size()))]);
-                if (gesture(at, to, 0)) {
-                    ++counts.moves;
-                    return true;
-                }
-                (void)before;
+            const QPointF at = onCard(source);
+            send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            const bool picked = gintfCursorDisplayCount() < 0;
+            const QPointF grab = at - QPointF(w.dragPosition());
+            send(board, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
+            ++counts.gestures;
+            if (!picked)
                 continue;
-            }
-            std::vector<QPoint> targets = spots;
-            shuffle(targets);
-            std::stable_partition(targets.begin(), targets.end(),
-                                  [&](QPoint t) { return progressTargets.contains(t); });
             for (const QPoint& target : targets) {
-                if (target == source || ++tries > 60)
+                if (target == source)
                     continue;
-                const QPointF at = onCard(source);
-                send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-                const bool picked = gintfCursorDisplayCount() < 0;
-                const QPoint corner = w.dragPosition();
-                send(board, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
-                ++counts.gestures;
-                if (!picked)
-                    break;
+                if (++tries > budget)
+                    return false;
                 const int before = progressOf(w.game()->census());
-                const QPointF grab = at - QPointF(corner);
                 const QPointF jitter(static_cast<int>(rng.bounded(9)) - 4, static_cast<int>(rng.bounded(9)) - 4);
-                if (gesture(at, QPointF(target) + grab + jitter, 1 + static_cast<int>(rng.bounded(2)))) {
+                if (gesture(at, QPointF(target) + grab + jitter, 1)) {
                     if (progressOf(w.game()->census()) > before && !progressTargets.contains(target))
                         progressTargets.append(target);
                     ++counts.moves;
@@ -274,6 +446,53 @@ private:
             }
         }
         return false;
+    }
+
+    // One click on the card there; true when the census changed.
+    bool click(QPoint spot)
+    {
+        const QPointF at = onCard(spot);
+        const QPointF to = rng.bounded(2) ? at : randomPoint();
+        return gesture(at, to, 0);
+    }
+
+    // A click game's move is clicksPerMove() picks that the game keeps. A
+    // pick it refuses sends every pick of the move back; the picks before it
+    // are then made again and the next candidate tried, depth first. Each
+    // pick puts one more card on a discard pile or waste.
+    bool seekClicks(std::vector<QPoint>& picks, int& budget)
+    {
+        const int base = progressOf(w.game()->census()) - static_cast<int>(picks.size());
+        std::vector<QPoint> spots = w.game()->hotSpots();
+        shuffle(spots);
+        for (const QPoint& spot : spots) {
+            if (--budget < 0)
+                return false;
+            if (!picks.empty() && progressOf(w.game()->census()) == base && !repick(picks))
+                return false;
+            const int before = progressOf(w.game()->census());
+            if (before != base + static_cast<int>(picks.size()))
+                return false;
+            if (!click(spot) || progressOf(w.game()->census()) < before)
+                continue;
+            ++counts.moves;
+            if (static_cast<int>(picks.size()) + 1 >= perMove || w.isFinished())
+                return true;
+            picks.push_back(spot);
+            const bool done = seekClicks(picks, budget);
+            picks.pop_back();
+            if (done)
+                return true;
+        }
+        return false;
+    }
+
+    bool repick(const std::vector<QPoint>& picks)
+    {
+        for (const QPoint& spot : picks)
+            if (!click(spot))
+                return false;
+        return true;
     }
 
     // A press whose release never reaches the board: a menu or New cuts it short.
@@ -305,6 +524,8 @@ private:
     QRandomGenerator rng;
     bool stacked;
     bool drag;
+    int perMove;
+    bool rowEnds;
     QList<QPoint> progressTargets;
 };
 
@@ -330,12 +551,18 @@ private slots:
     void initTestCase();
     void randomPlay_data();
     void randomPlay();
+    void everyGameWon();
     void censusCatchesALostCard();
+
+private:
+    // Wins per game over its rows, plain and stacked.
+    std::map<int, int> winsOf;
 };
 
 void TestConservation::initTestCase()
 {
-    qInfo("QUILLET_RANDOM_SEED=%u QUILLET_RANDOM_STEPS=%d", testSeed(), testSteps());
+    qInfo("QUILLET_RANDOM_SEED=%u QUILLET_RANDOM_STEPS=%d QTEST_FUNCTION_TIMEOUT=%s", testSeed(), testSteps(),
+          qgetenv("QTEST_FUNCTION_TIMEOUT").constData());
 }
 
 void TestConservation::randomPlay_data()
@@ -371,7 +598,9 @@ void TestConservation::randomPlay()
     window->msLoadFormVariables(choice);
     window->show();
     window->mnuGameNew_Click();
-    RandomPlayer player(*window, seed, stacked);
+    RandomPlayer player(*window, seed, stacked, playHint(choice));
+    QElapsedTimer clock;
+    clock.start();
     QString failure;
     for (int step = 0; step < steps && failure.isEmpty(); ++step) {
         const QString what = player.step();
@@ -384,16 +613,30 @@ void TestConservation::randomPlay()
             break;
     }
     const Counts& c = player.counts;
-    qInfo("%s%s: %d gestures, %d moves, %d deals, %d undos, %d wins, %d New after win, %d presses cut short",
+    qInfo("%s%s: %d gestures, %d moves, %d deals, %d undos, %d wins, %d New after win, %d presses cut short, %.1f s",
           gfGameChoice(choice)->name, stacked ? " stacked" : "", c.gestures, c.moves, c.deals, c.undos, c.wins,
-          c.newAfterWin, c.dangling);
+          c.newAfterWin, c.dangling, clock.elapsed() / 1000.0);
     delete window.data();
     if (!stacked)
         gsSetRandomSource({});
+    winsOf[choice] += c.wins;
     QVERIFY2(failure.isEmpty(), qPrintable(failure));
     QVERIFY2(c.moves > 0, "no legal move was made");
     if (stacked)
         QVERIFY2(c.wins > 0 && c.newAfterWin > 0, "the stacked deal was not won");
+}
+
+void TestConservation::everyGameWon()
+{
+    // Every game in the pack that played reached "You Win!" through the
+    // window; a run of all rows plays every game.
+    if (winsOf.empty())
+        QSKIP("no random play ran");
+    QStringList neverWon;
+    for (const auto& [choice, wins] : winsOf)
+        if (wins == 0)
+            neverWon << QString::fromUtf8(gfGameChoice(choice)->name);
+    QVERIFY2(neverWon.isEmpty(), qPrintable(QStringLiteral("never won: ") + neverWon.join(QStringLiteral(", "))));
 }
 
 namespace {
@@ -453,7 +696,7 @@ int main(int argc, char** argv)
 {
     // Long runs by hand must not trip QtTest's five-minute watchdog.
     if (!qEnvironmentVariableIsSet("QTEST_FUNCTION_TIMEOUT"))
-        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::max(300000, testSteps() * 20)));
+        qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number(std::clamp<qint64>(qint64(testSteps()) * 100, 300000, INT_MAX)));
     QApplication app(argc, argv);
     TestConservation test;
     QTEST_SET_MAIN_SOURCE_PATH

@@ -33,14 +33,14 @@ void release(QWidget* w, QPointF p) { send(w, QEvent::MouseButtonRelease, p, Qt:
 // then paints.
 class DamageRecorder : public QObject {
 public:
-    explicit DamageRecorder(frmMain* w) : mWindow(w)
+    explicit DamageRecorder(frmMain* w) : mBoard(w->picWork())
     {
         Board::DamageHandler original = w->board().damageHandler();
         w->board().setDamageHandler([this, original](const QRect& r) {
             requested += r;
             original(r);
         });
-        w->picWork()->installEventFilter(this);
+        mBoard->installEventFilter(this);
     }
     void clear()
     {
@@ -56,13 +56,15 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == mWindow->picWork() && event->type() == QEvent::Paint)
+        // Compared with the board kept from the start: while the window is
+        // being destroyed it is no longer a frmMain to ask.
+        if (watched == mBoard && event->type() == QEvent::Paint)
             painted += static_cast<QPaintEvent*>(event)->region();
         return false;
     }
 
 private:
-    frmMain* mWindow;
+    QWidget* mBoard;
 };
 
 // What the display holds for the board, read back from the backing store.
