@@ -31,6 +31,20 @@ board_alike() {
 # the card shows afterwards), MOVED (the card) and returns 0.
 # A checker then judges "$WORK/moved.png" for what the source shows now.
 
+# fanned_check NAME DX DY: in a fan whose cards lie DX or DY pixels apart,
+# the card the moved one lay on shows whole now, and felt where the moved
+# card stood out beyond it.
+fanned_check() {
+    local name=$1 dx=$2 dy=$3
+    [ "$(read_cards "$WORK/moved.png" "$((FROM_X - dx)) $((FROM_Y - dy))")" -ne 0 ] ||
+        fail "$name: the card under the moved one does not show whole"
+    if [ "$dy" -gt 0 ]; then
+        same_board_area "$WORK/moved.png" "$WORK/empty.png" "$FROM_X" $((FROM_Y - dy + CARD_H)) "$CARD_W" "$dy"
+    else
+        same_board_area "$WORK/moved.png" "$WORK/empty.png" $((FROM_X - dx + CARD_W)) "$FROM_Y" "$dx" "$CARD_H"
+    fi || fail "$name: the moved card still shows where it lay"
+}
+
 # ---------------------------------------------------------------- Bisley
 # Thirteen columns of four, one card a place; the bottom card of a column
 # moves: onto its suit's Ace (Aces are dealt to row 1, columns 1-4), a King
@@ -139,13 +153,7 @@ bakers_find() {
     done
     return 1
 }
-# The card under the moved one now shows whole, and felt below it.
-bakers_check() {
-    [ "$(read_cards "$WORK/moved.png" "$FROM_X $((FROM_Y - BD_FAN))")" -ne 0 ] ||
-        fail "Baker's Dozen: the card under the moved one does not show whole"
-    same_board_area "$WORK/moved.png" "$WORK/empty.png" "$FROM_X" $((FROM_Y - BD_FAN + CARD_H)) "$CARD_W" "$BD_FAN" ||
-        fail "Baker's Dozen: the moved card still shows in its column"
-}
+bakers_check() { fanned_check "Baker's Dozen" 0 "$BD_FAN"; }
 
 # ---------------------------------------------------------------- Scorpion
 # Seven columns laid out as rows, fanned to the right; a face-up card moves
@@ -180,13 +188,7 @@ scorpion_find() {
     done
     return 1
 }
-# The card under the moved one now shows whole, and felt beyond it.
-scorpion_check() {
-    [ "$(read_cards "$WORK/moved.png" "$((FROM_X - SC_FAN)) $FROM_Y")" -ne 0 ] ||
-        fail "Scorpion: the card under the moved one does not show whole"
-    same_board_area "$WORK/moved.png" "$WORK/empty.png" $((FROM_X - SC_FAN + CARD_W)) "$FROM_Y" "$SC_FAN" "$CARD_H" ||
-        fail "Scorpion: the moved card still shows in its column"
-}
+scorpion_check() { fanned_check Scorpion "$SC_FAN" 0; }
 
 # ---------------------------------------------------------------- Maze
 # Nine columns of six cells; the four Kings and two dealt blanks leave six
@@ -252,17 +254,12 @@ decade_prepare() {
 decade_find() {
     MOVED=$(read_cards "$WORK/deal.png" "$((DC_DEALT * DC_STEP)) $DC_TOP")
     [ "$MOVED" -ne 0 ] || fail "Decade: the row's right end card cannot be read after $DC_DEALT deals"
-    ACTION=click CLICKS=("$((DC_DEALT * DC_STEP)) $DC_TOP")
+    FROM_X=$((DC_DEALT * DC_STEP)) FROM_Y=$DC_TOP
+    ACTION=click CLICKS=("$FROM_X $FROM_Y")
     LANDED_X=${DC_DISCARD[0]} LANDED_Y=${DC_DISCARD[1]}
     MOVE="a pick of the row's right end card"
 }
-# The card left of the picked one is the row's whole right end now.
-decade_check() {
-    [ "$(read_cards "$WORK/moved.png" "$(((DC_DEALT - 1) * DC_STEP)) $DC_TOP")" -ne 0 ] ||
-        fail "Decade: the card left of the picked one does not show whole"
-    same_board_area "$WORK/moved.png" "$WORK/empty.png" $(((DC_DEALT - 1) * DC_STEP + CARD_W)) "$DC_TOP" "$DC_STEP" "$CARD_H" ||
-        fail "Decade: the picked card still shows in the row"
-}
+decade_check() { fanned_check Decade "$DC_STEP" 0; }
 
 # ---------------------------------------------------------------- Fourteens
 # Eight columns fanned down 39 pixels: four of seven cards, then four of
@@ -291,13 +288,7 @@ fourteens_find() {
     done
     return 1
 }
-# The card above the picked one is free and whole; felt below it.
-fourteens_check() {
-    [ "$(read_cards "$WORK/moved.png" "$FROM_X $((FROM_Y - FT_FAN))")" -ne 0 ] ||
-        fail "Fourteens: the card above the picked one does not show whole"
-    same_board_area "$WORK/moved.png" "$WORK/empty.png" "$FROM_X" $((FROM_Y - FT_FAN + CARD_H)) "$CARD_W" "$FT_FAN" ||
-        fail "Fourteens: the picked card still shows in its column"
-}
+fourteens_check() { fanned_check Fourteens 0 "$FT_FAN"; }
 
 # ---------------------------------------------------------------- Monte Carlo
 # Twenty-five cards in a 5 x 5 grid; two neighbours (diagonals too) of the
