@@ -6,6 +6,9 @@
 # /proc/PID/task/*/schedstat (nanoseconds) before and after each drag.
 #
 # Usage: bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
+# Then, when bench_floor was built beside it, the same drags in a bare Qt
+# window that moves one card-sized picture: the toolkit's floor, measured in
+# the same run.
 # Run by hand: timings depend on what else the machine is doing.
 
 set -uo pipefail
@@ -114,4 +117,18 @@ drag_series() {
 drag_series card 182 48
 drag_series felt 20 400
 [ -n "${SHOT:-}" ] && x import -window root "$SHOT"
+
+# The toolkit's floor on the same display and path: a bare Qt window that
+# moves one card-sized picture and repaints only its two rectangles.
+if [ -x "$BIN/bench_floor" ]; then
+    kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/bench_floor") >"$WORK/floor.log" 2>&1 &
+    APP_PID=$!
+    FLOOR=$(wait_window bench_floor) || fail "no bench_floor window"
+    geometry "$FLOOR"
+    BX=$GX
+    BY=$GY
+    sleep 0.5
+    drag_series "toolkit floor" 182 48
+fi
 exit 0
