@@ -77,6 +77,16 @@ PlayHint playHint(int aenmChoice)
 
 // Deals in which any sequence of legal moves wins, so the random player
 // cannot get stuck; deck[p] = card at deal place p.
+
+// Hands out the cards of each rank in suit order.
+class RankDealer {
+public:
+    int operator()(int aintRank) { return cardOf(aintRank, mUsed[aintRank]++); }
+
+private:
+    std::array<int, 14> mUsed{};
+};
+
 std::array<int, 53> bakersDozenDeal()
 {
     // Kings to Aces dealt row by row from the back: every card lies on a
@@ -110,10 +120,10 @@ std::array<int, 53> decadeDeal()
     const std::array<int, 52> ranks{2, 4, 4, 2, 4, 4, 6, 6, 8, 6, 6, 8, 2, 8, 10, 2, 8, 11,
                                     1, 9, 12, 1, 9, 13, 1, 9, 10, 1, 9, 11, 3, 7, 12, 3, 7, 13,
                                     3, 7, 10, 3, 7, 11, 5, 5, 12, 5, 5, 13, 10, 11, 12, 13};
-    std::array<int, 14> used{};
+    RankDealer card;
     std::array<int, 53> deck{};
     for (int p = 1; p <= 52; ++p)
-        deck[p] = cardOf(ranks[p - 1], used[ranks[p - 1]]++);
+        deck[p] = card(ranks[p - 1]);
     return deck;
 }
 
@@ -122,8 +132,7 @@ std::array<int, 53> fourteensDeal()
     // Each column is pairs making 14 from its free card up; the four odd
     // bottom cards pair with each other.
     const std::array<int, 26> low{1, 2, 1, 2, 3, 4, 5, 6, 1, 2, 3, 4, 5, 6, 7, 1, 2, 3, 4, 5, 6, 7, 3, 4, 5, 6};
-    std::array<int, 14> used{};
-    auto card = [&](int rank) { return cardOf(rank, used[rank]++); };
+    RankDealer card;
     std::array<int, 53> deck{};
     int pair = 0;
     for (int slot = 49; slot <= 52; slot += 2, ++pair) {
@@ -170,9 +179,9 @@ std::array<int, 53> pyramidDeal()
     // from the Ace dealt first; no other free card ever fits the waste.
     std::array<int, 53> deck{};
     std::array<bool, 53> taken{};
-    std::array<int, 14> used{};
+    RankDealer dealer;
     auto card = [&](int rank) {
-        const int c = cardOf(rank, used[rank]++);
+        const int c = dealer(rank);
         taken[c] = true;
         return c;
     };
