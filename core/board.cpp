@@ -10,8 +10,8 @@
 Board::Board()
 {
     resize(800, 600);
-    mPicCard = QImage(72, 100, QImage::Format_RGB32);
-    mPicCard.fill(Qt::white);
+    mBlankCard = QImage(72, 100, QImage::Format_RGB32);
+    mBlankCard.fill(Qt::white);
     mPicSave = QImage(73, 97, QImage::Format_RGB32);
     mPicSave.fill(Qt::black);
 }
@@ -52,8 +52,10 @@ void Board::clsWindow() { presentChanges(mClearImage); }
 
 void Board::drawCard(int picture, int x, int y)
 {
-    mPicCard = frmCards::imgCard(picture);  // shares the stored picture: no copy
-    blitClipped(mPicWork, x, y, kCardWidth, kCardHeight, mPicCard, 0, 0);
+    // Pointing at the stored picture touches nothing of it, so the cards a
+    // clip leaves out cost only the rectangle test.
+    mPicCard = &frmCards::imgCard(picture);
+    blitClipped(mPicWork, x, y, kCardWidth, kCardHeight, *mPicCard, 0, 0);
 }
 
 void Board::layPicSave(int x, int y)

@@ -21,6 +21,8 @@
 class Board {
 public:
     Board();
+    Board(const Board&) = delete;  // picCard may point into the board itself
+    Board& operator=(const Board&) = delete;
 
     // Board size in pixels; keeps the current background.
     void resize(int width, int height);
@@ -51,7 +53,7 @@ public:
 
     QImage& picWork() { return mPicWork; }
     const QImage& picWork() const { return mPicWork; }
-    const QImage& picCard() const { return mPicCard; }
+    const QImage& picCard() const { return *mPicCard; }
     QImage& picSave() { return mPicSave; }
     const QImage& windowImage() const { return mWindowImage; }
 
@@ -91,7 +93,8 @@ private:
     QImage mBackground;
     QImage mClearImage;  // white plus the background, board-sized
     QImage mPicWork;
-    QImage mPicCard;
+    QImage mBlankCard;               // picCard before any card is drawn
+    const QImage* mPicCard = &mBlankCard;  // the stored picture itself: no copy, no count
     QImage mPicSave;
     QImage mWindowImage;
     std::function<void()> mRefresh;
