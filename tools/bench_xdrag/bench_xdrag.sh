@@ -5,7 +5,7 @@
 # pointer move of the program and of the X server, read from
 # /proc/PID/task/*/schedstat (nanoseconds) before and after each drag.
 #
-# Usage: bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
+# Usage: [BEFORE=<other bin dir>] [ROUNDS=n] bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
 # Then, when bench_floor was built beside it, the same drags in a bare Qt
 # window that moves one card-sized picture: the toolkit's floor, measured in
 # the same run.
@@ -16,6 +16,7 @@ set -uo pipefail
 BIN=$(cd "${1:?usage: $0 <bin dir> [display] [drags]}" && pwd)
 DISPLAY_NO=${2:-95}
 DRAGS=${3:-5}
+ROUNDS=${ROUNDS:-1}
 MOVES=100
 export DISPLAY=":$DISPLAY_NO"
 
@@ -33,6 +34,8 @@ x() { timeout 10 "$@"; }
 
 # Nanoseconds on the CPU, summed over all threads of a process.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
+# Times a process's threads went off the CPU, summed over its threads.
+switches() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $3 } END { print s + 0 }'; }
 
 window_named() {
     x xwininfo -root -children 2>/dev/null | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1\": (.*$/\1/p" | while read -r id; do
@@ -62,30 +65,37 @@ XVFB_PID=$!
 for i in $(seq 1 50); do x xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
 x xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 
-(cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/quillet") >"$WORK/quillet.log" 2>&1 &
-APP_PID=$!
-
-CHOOSER=$(wait_window Quillet) || fail "no chooser window"
-geometry "$CHOOSER"
-MENU_H=$((GH - 318))
-# Beleaguered Castle's entry in the chooser picture (2-pixel border).
-x xdotool mousemove $((GX + 2 + 32 + 94)) $((GY + MENU_H + 2 + 125 + 13))
-sleep 0.5
-x xdotool click 1
-GAME=$(wait_window "Beleaguered Castle") || fail "no Beleaguered Castle window"
-geometry "$GAME"
-BX=$GX
-BY=$((GY + MENU_H))
-# Game > New.
-x xdotool mousemove $((GX + 20)) $((GY + MENU_H / 2)) click 1
-sleep 0.5
-x xdotool mousemove $((GX + 30)) $((GY + MENU_H + 12)) click 1
-sleep 1
+# start_game BIN: starts the program in BIN, opens Beleaguered Castle from the
+# chooser and deals; leaves BX, BY at the board's top-left corner.
+start_game() {
+    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$1/quillet") >"$WORK/quillet.log" 2>&1 &
+    APP_PID=$!
+    CHOOSER=$(wait_window Quillet) || fail "no chooser window"
+    geometry "$CHOOSER"
+    MENU_H=$((GH - 318))
+    # Beleaguered Castle's entry in the chooser picture (2-pixel border).
+    x xdotool mousemove $((GX + 2 + 32 + 94)) $((GY + MENU_H + 2 + 125 + 13))
+    sleep 0.5
+    x xdotool click 1
+    GAME=$(wait_window "Beleaguered Castle") || fail "no Beleaguered Castle window"
+    geometry "$GAME"
+    BX=$GX
+    BY=$((GY + MENU_H))
+    # Game > New.
+    x xdotool mousemove $((GX + 20)) $((GY + MENU_H / 2)) click 1
+    sleep 0.5
+    x xdotool mousemove $((GX + 30)) $((GY + MENU_H + 12)) click 1
+    sleep 1
+}
+stop_app() {
+    kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
+    APP_PID=""
+}
 
 # drag_series NAME X Y: DRAGS drags of MOVES moves from board point (X, Y),
 # out to the right and down and back again, so a card ends where it began.
 drag_series() {
-    local name=$1 sx=$((BX + $2)) sy=$((BY + $3)) d m off a0 a1 s0 s1 app srv total_app=0 total_x=0 path=""
+    local name=$1 sx=$((BX + $2)) sy=$((BY + $3)) d m off a0 a1 s0 s1 w0 w1 app srv total_app=0 total_x=0 total_w=0 path="" apps=() srvs=()
     for m in $(seq 1 "$MOVES"); do
         if [ "$m" -le 50 ]; then off=$((m * 4)); else off=$(((100 - m) * 4)); fi
         path+=" mousemove $((sx + off)) $((sy + off / 2)) sleep 0.01"
@@ -95,40 +105,63 @@ drag_series() {
         sleep 0.3
         a0=$(cpu_ns "$APP_PID")
         s0=$(cpu_ns "$XVFB_PID")
+        w0=$(switches "$APP_PID")
         # One xdotool for the whole drag, so the server is not also counting
         # a client connection per move.
         x xdotool mousedown 1 $path mouseup 1
         sleep 0.3
         a1=$(cpu_ns "$APP_PID")
         s1=$(cpu_ns "$XVFB_PID")
+        w1=$(switches "$APP_PID")
+        total_w=$((total_w + w1 - w0))
         app=$(((a1 - a0) / MOVES))
         srv=$(((s1 - s0) / MOVES))
         total_app=$((total_app + app))
         total_x=$((total_x + srv))
+        apps+=("$app")
+        srvs+=("$srv")
         printf '%s drag %d: program %d us/move, X server %d us/move\n' "$name" "$d" $((app / 1000)) $((srv / 1000))
     done
-    printf '%s, mean of %d drags: program %d us/move, X server %d us/move\n' "$name" "$DRAGS" \
-        $((total_app / DRAGS / 1000)) $((total_x / DRAGS / 1000))
+    printf '%s, mean of %d drags: program %d us/move, X server %d us/move, program scheduled in %d.%02d times/move\n' \
+        "$name" "$DRAGS" $((total_app / DRAGS / 1000)) $((total_x / DRAGS / 1000)) \
+        $((total_w / DRAGS / MOVES)) $((total_w * 100 / DRAGS / MOVES % 100))
+    # The median drag: a neighbour's burst on a shared machine moves the mean
+    # of a few drags far more than it moves this.
+    printf '%s, median of %d drags: program %d us/move, X server %d us/move\n' "$name" "$DRAGS" \
+        $(($(median "${apps[@]}") / 1000)) $(($(median "${srvs[@]}") / 1000))
 }
+median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : int((v[NR / 2] + v[NR / 2 + 1]) / 2) }'; }
 
 # The outermost card of the first left row has its corner at (162, 18);
 # the felt below the left rows holds no card, so a drag there moves nothing
-# and measures the pointer events alone.
-drag_series card 182 48
-drag_series felt 20 400
-[ -n "${SHOT:-}" ] && x import -window root "$SHOT"
+# and measures the pointer events alone. With BEFORE set to another build's
+# bin folder, each round drags in that program first, then in this one, so
+# the two are compared under the same load.
+for round in $(seq 1 "$ROUNDS"); do
+    [ "$ROUNDS" -gt 1 ] && echo "round $round"
+    if [ -n "${BEFORE:-}" ]; then
+        start_game "$BEFORE"
+        drag_series "before: card" 182 48
+        stop_app
+    fi
+    start_game "$BIN"
+    drag_series card 182 48
+    drag_series felt 20 400
+    [ -n "${SHOT:-}" ] && x import -window root "$SHOT"
+    stop_app
 
-# The toolkit's floor on the same display and path: a bare Qt window that
-# moves one card-sized picture and repaints only its two rectangles.
-if [ -x "$BIN/bench_floor" ]; then
-    kill "$APP_PID" 2>/dev/null && wait "$APP_PID" 2>/dev/null
-    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/bench_floor") >"$WORK/floor.log" 2>&1 &
-    APP_PID=$!
-    FLOOR=$(wait_window bench_floor) || fail "no bench_floor window"
-    geometry "$FLOOR"
-    BX=$GX
-    BY=$GY
-    sleep 0.5
-    drag_series "toolkit floor" 182 48
-fi
+    # The toolkit's floor on the same display and path: a bare Qt window
+    # that moves one card-sized picture and repaints only its two rectangles.
+    if [ -x "$BIN/bench_floor" ]; then
+        (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/bench_floor") >"$WORK/floor.log" 2>&1 &
+        APP_PID=$!
+        FLOOR=$(wait_window bench_floor) || fail "no bench_floor window"
+        geometry "$FLOOR"
+        BX=$GX
+        BY=$GY
+        sleep 0.5
+        drag_series "toolkit floor" 182 48
+        stop_app
+    fi
+done
 exit 0
