@@ -29,6 +29,12 @@ shot chooser >/dev/null
 open_game Golf "$BOARD_W" "$BOARD_H"
 shot golf-window >/dev/null
 
+# Repaints reach the display over the socket: with a segment shared with the
+# X server, each drag move would first wait for the server to read the last.
+shared=$(grep -c -E '/memfd:xorg|SYSV' /proc/"$APP_PID"/maps)
+[ "$shared" -eq 0 ] || fail "the program shares $shared memory segment(s) with the X server"
+ok "the window's repaints go to the X server over the socket, not through shared memory"
+
 # Before New the board is the background picture, at its own size, with the
 # panel in the bottom-right corner.
 background_drawn() {
