@@ -32,10 +32,14 @@ trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 x() { timeout 10 "$@"; }
 
-# Nanoseconds on the CPU, summed over all threads of a process.
-cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s + 0 }'; }
-# Times a process's threads went off the CPU, summed over its threads.
-switches() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $3 } END { print s + 0 }'; }
+# "nanoseconds-on-the-CPU times-scheduled-in" of a process, summed over its
+# threads, from one reading.
+sched_totals() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1; runs += $3 } END { print ns + 0, runs + 0 }'; }
+# launch PROGRAM LOG: starts PROGRAM on the benchmark's display as APP_PID.
+launch() {
+    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$1") >"$2" 2>&1 &
+    APP_PID=$!
+}
 
 window_named() {
     x xwininfo -root -children 2>/dev/null | sed -n "s/^ *\(0x[0-9a-f]*\) \"$1\": (.*$/\1/p" | while read -r id; do
@@ -68,8 +72,7 @@ x xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 # start_game BIN: starts the program in BIN, opens Beleaguered Castle from the
 # chooser and deals; leaves BX, BY at the board's top-left corner.
 start_game() {
-    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$1/quillet") >"$WORK/quillet.log" 2>&1 &
-    APP_PID=$!
+    launch "$1/quillet" "$WORK/quillet.log"
     CHOOSER=$(wait_window Quillet) || fail "no chooser window"
     geometry "$CHOOSER"
     MENU_H=$((GH - 318))
@@ -103,16 +106,14 @@ drag_series() {
     for d in $(seq 1 "$DRAGS"); do
         x xdotool mousemove "$sx" "$sy"
         sleep 0.3
-        a0=$(cpu_ns "$APP_PID")
-        s0=$(cpu_ns "$XVFB_PID")
-        w0=$(switches "$APP_PID")
+        read -r a0 w0 < <(sched_totals "$APP_PID")
+        read -r s0 _ < <(sched_totals "$XVFB_PID")
         # One xdotool for the whole drag, so the server is not also counting
         # a client connection per move.
         x xdotool mousedown 1 $path mouseup 1
         sleep 0.3
-        a1=$(cpu_ns "$APP_PID")
-        s1=$(cpu_ns "$XVFB_PID")
-        w1=$(switches "$APP_PID")
+        read -r a1 w1 < <(sched_totals "$APP_PID")
+        read -r s1 _ < <(sched_totals "$XVFB_PID")
         total_w=$((total_w + w1 - w0))
         app=$(((a1 - a0) / MOVES))
         srv=$(((s1 - s0) / MOVES))
@@ -122,9 +123,9 @@ drag_series() {
         srvs+=("$srv")
         printf '%s drag %d: program %d us/move, X server %d us/move\n' "$name" "$d" $((app / 1000)) $((srv / 1000))
     done
-    printf '%s, mean of %d drags: program %d us/move, X server %d us/move, program scheduled in %d.%02d times/move\n' \
+    printf '%s, mean of %d drags: program %d us/move, X server %d us/move, program scheduled in %s times/move\n' \
         "$name" "$DRAGS" $((total_app / DRAGS / 1000)) $((total_x / DRAGS / 1000)) \
-        $((total_w / DRAGS / MOVES)) $((total_w * 100 / DRAGS / MOVES % 100))
+        "$(awk -v w="$total_w" -v n=$((DRAGS * MOVES)) 'BEGIN { printf "%.2f", w / n }')"
     # The median drag: a neighbour's burst on a shared machine moves the mean
     # of a few drags far more than it moves this.
     printf '%s, median of %d drags: program %d us/move, X server %d us/move\n' "$name" "$DRAGS" \
@@ -153,8 +154,7 @@ for round in $(seq 1 "$ROUNDS"); do
     # The toolkit's floor on the same display and path: a bare Qt window
     # that moves one card-sized picture and repaints only its two rectangles.
     if [ -x "$BIN/bench_floor" ]; then
-        (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$BIN/bench_floor") >"$WORK/floor.log" 2>&1 &
-        APP_PID=$!
+        launch "$BIN/bench_floor" "$WORK/floor.log"
         FLOOR=$(wait_window bench_floor) || fail "no bench_floor window"
         geometry "$FLOOR"
         BX=$GX
