@@ -48,3 +48,22 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) { forward(Pointer::Move, even
 void BoardView::mouseReleaseEvent(QMouseEvent* event) { forward(Pointer::Up, event); }
 // A double click is a second press as far as the board is concerned.
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event) { forward(Pointer::Down, event); }
+
+void BoardView::lost()
+{
+    if (mHandler)
+        mHandler(Pointer::Lost, Qt::NoButton, {}, 0, 0);
+}
+
+bool BoardView::event(QEvent* event)
+{
+    if (event->type() == QEvent::UngrabMouse)
+        lost();
+    return QWidget::event(event);
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    lost();
+    QWidget::focusOutEvent(event);
+}

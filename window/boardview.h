@@ -10,7 +10,9 @@ class Board;
 
 class BoardView : public QWidget {
 public:
-    enum class Pointer { Down, Move, Up };
+    // Lost: the board can no longer see the end of a gesture (its pointer
+    // grab or the keyboard focus went elsewhere).
+    enum class Pointer { Down, Move, Up, Lost };
     using PointerHandler = std::function<void(Pointer, Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
 
     BoardView(Board& board, QWidget* parent);
@@ -22,14 +24,17 @@ public:
     QImage::Format backingStoreFormat() const { return mBackingStoreFormat; }
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void forward(Pointer kind, QMouseEvent* event);
+    void lost();
 
     Board& mBoard;
     PointerHandler mHandler;

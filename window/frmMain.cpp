@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace {
 constexpr int kDesignWidth = 800;
@@ -63,6 +64,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
         case BoardView::Pointer::Down: picWork_MouseDown(x, y); break;
         case BoardView::Pointer::Move: picWork_MouseMove(x, y); break;
         case BoardView::Pointer::Up: picWork_MouseUp(x, y); break;
+        case BoardView::Pointer::Lost: msCancelGesture(); break;
         }
     });
     // The board reports each changed rectangle of the window image; only
@@ -156,6 +158,8 @@ void frmMain::setVisible(bool visible)
         Form_Load();
     }
     QMainWindow::setVisible(visible);
+    if (visible && windowHandle())
+        windowHandle()->installEventFilter(this);
 }
 
 bool frmMain::isDragGame() const

@@ -71,6 +71,10 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // A hidden, minimised or deactivated window ends its gesture.
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Form_Load();
@@ -85,6 +89,7 @@ private:
     void msGameWon();
     void msEndGesture();
     void msFinishGesture();
+    void msCancelGesture();
     bool isDragGame() const;
     void buildMenus();
     void buildPanel();
@@ -125,4 +130,6 @@ private:
     bool mCursorHidden = false;
     float mPointerX = 0;  // pointer at the gesture's last event
     float mPointerY = 0;
+    float mPressX = 0;  // where the gesture's press was
+    float mPressY = 0;
 };

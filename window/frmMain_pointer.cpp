@@ -77,8 +77,8 @@ void frmMain::picWork_MouseDown(float x, float y)
         if (!game)
             throw RuntimeError(err::ObjectNotSet, QStringLiteral("Object variable or With block variable not set"));
         mCardsInSequence = 0;
-        mPointerX = x;
-        mPointerY = y;
+        mPointerX = mPressX = x;
+        mPointerY = mPressY = y;
         mCardFrom = game->gintfGetSelectedCard(x, y, true, mCardsInSequence);
         if (mCardFrom == 0)
             return;

@@ -309,6 +309,7 @@ public:
     }
 
     Counts counts;
+    QString fault;  // a broken promise of a cut-short gesture
 
     QString step()
     {
@@ -504,18 +505,26 @@ private:
         return true;
     }
 
-    // A press whose release never reaches the board: a menu or New cuts it short.
+    // A press whose release never reaches the board: a menu, New or the
+    // window hidden and shown again cuts it short.
     QString danglingPress()
     {
         ++counts.dangling;
         const std::vector<QPoint> spots = w.game()->hotSpots();
         const QPointF at = spots.empty() ? randomPoint() : onCard(spots[rng.bounded(int(spots.size()))]);
+        const auto start = w.game()->census();
         send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         if (drag)
             send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
         const auto before = w.game()->census();
-        if (rng.bounded(2)) {
+        const int cut = static_cast<int>(rng.bounded(3));
+        if (cut == 0) {
             w.action("mnuGameNew")->trigger();
+        } else if (cut == 1) {
+            w.hide();
+            w.show();
+            if (w.isHoldingImage() || (drag && !sameCensus(start, w.game()->census())))
+                fault = QStringLiteral("the cards did not go back when the window was hidden");
         } else {
             auto* menu = w.findChild<QMenu*>(rng.bounded(2) ? QStringLiteral("mnuGame") : QStringLiteral("mnuHelp"));
             menu->popup(w.mapToGlobal(QPoint(0, 0)));
@@ -615,7 +624,7 @@ void TestConservation::randomPlay()
         const QString what = player.step();
         if (player.counts.wins < player.counts.newAfterWin + (window->isFinished() ? 1 : 0))
             ++player.counts.wins;
-        const QString problem = checkStep(*window, messages);
+        const QString problem = player.fault.isEmpty() ? checkStep(*window, messages) : player.fault;
         if (!problem.isEmpty())
             failure = QStringLiteral("QUILLET_RANDOM_SEED=%1 step %2 (%3): %4").arg(testSeed()).arg(step).arg(what, problem);
         if (stacked && player.counts.newAfterWin > 0)
