@@ -2,15 +2,42 @@
 
 #include "core/board.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
+
+namespace {
+// The frame lies just outside the spot, so the card itself stays whole.
+QRegion frameRing(const QRect& spot)
+{
+    if (spot.isEmpty())
+        return {};
+    const int w = BoardView::kKeyFrameWidth;
+    return QRegion(spot.adjusted(-w, -w, w, w)).subtracted(QRegion(spot));
+}
+}
 
 BoardView::BoardView(Board& board, QWidget* parent) : QWidget(parent), mBoard(board)
 {
     setObjectName(QStringLiteral("picWork"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);  // moves arrive while a button is held, as a drag needs
+    setFocusPolicy(Qt::StrongFocus);  // the board's keys never go to Deal or Undo
+}
+
+void BoardView::setKeyFrame(const QRect& spot)
+{
+    if (spot == mKeyFrame)
+        return;
+    update(frameRing(mKeyFrame) + frameRing(spot));
+    mKeyFrame = spot;
+}
+
+void BoardView::paintKeyFrame(QPainter& painter) const
+{
+    for (const QRect& part : frameRing(mKeyFrame))
+        painter.fillRect(part, QColor::fromRgb(kKeyFrameColour));
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
@@ -33,6 +60,7 @@ void BoardView::paintEvent(QPaintEvent* event)
         for (const QRect& part : outside)
             painter.fillRect(part, Qt::white);
     }
+    paintKeyFrame(painter);
 }
 
 void BoardView::forward(Pointer kind, QMouseEvent* event)
@@ -48,6 +76,14 @@ void BoardView::mouseMoveEvent(QMouseEvent* event) { forward(Pointer::Move, even
 void BoardView::mouseReleaseEvent(QMouseEvent* event) { forward(Pointer::Up, event); }
 // A double click is a second press as far as the board is concerned.
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event) { forward(Pointer::Down, event); }
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    if (mKeyHandler && mKeyHandler(event->key(), event->isAutoRepeat()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
 
 void BoardView::lost()
 {

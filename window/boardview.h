@@ -1,8 +1,9 @@
 #pragma once
 // The widget that shows the window's image of the board and hands the
-// pointer events of the board to the game window.
+// pointer and key events of the board to the game window.
 
 #include <QImage>
+#include <QRect>
 #include <QWidget>
 #include <functional>
 
@@ -14,9 +15,20 @@ public:
     // grab or the keyboard focus went elsewhere).
     enum class Pointer { Down, Move, Up, Lost };
     using PointerHandler = std::function<void(Pointer, Qt::MouseButton, Qt::KeyboardModifiers, float, float)>;
+    // Answers whether the key was the board's.
+    using KeyHandler = std::function<bool(int key, bool autoRepeat)>;
 
     BoardView(Board& board, QWidget* parent);
     void setPointerHandler(PointerHandler handler) { mHandler = std::move(handler); }
+    void setKeyHandler(KeyHandler handler) { mKeyHandler = std::move(handler); }
+
+    // The keyboard's frame round a board rectangle (logical pixels); an
+    // empty rectangle hides it. Drawn over the board image on the widget
+    // only, so it never reaches the board's surfaces.
+    void setKeyFrame(const QRect& spot);
+    QRect keyFrame() const { return mKeyFrame; }
+    static constexpr QRgb kKeyFrameColour = 0xffff00ff;
+    static constexpr int kKeyFrameWidth = 2;
 
     // The pixel format of the surface the widget paints into, once painted.
     // The board's window image is kept in RGB32, which Qt copies without
@@ -30,13 +42,17 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void forward(Pointer kind, QMouseEvent* event);
     void lost();
+    void paintKeyFrame(QPainter& painter) const;
 
     Board& mBoard;
     PointerHandler mHandler;
+    KeyHandler mKeyHandler;
+    QRect mKeyFrame;
     QImage::Format mBackingStoreFormat = QImage::Format_Invalid;
 };

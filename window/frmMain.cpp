@@ -60,13 +60,25 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(mPicWork);
     mPicWork->setPointerHandler([this](BoardView::Pointer kind, Qt::MouseButton, Qt::KeyboardModifiers, float x,
                                        float y) {
+        // While the keyboard holds a card only a press (which puts it back) counts.
         switch (kind) {
-        case BoardView::Pointer::Down: picWork_MouseDown(x, y); break;
-        case BoardView::Pointer::Move: picWork_MouseMove(x, y); break;
-        case BoardView::Pointer::Up: picWork_MouseUp(x, y); break;
+        case BoardView::Pointer::Down:
+            msPointerPressed();
+            picWork_MouseDown(x, y);
+            break;
+        case BoardView::Pointer::Move:
+            if (!mKeyGesture)
+                picWork_MouseMove(x, y);
+            break;
+        case BoardView::Pointer::Up:
+            if (!mKeyGesture)
+                picWork_MouseUp(x, y);
+            break;
         case BoardView::Pointer::Lost: msCancelGesture(); break;
         }
     });
+    mPicWork->setKeyHandler([this](int key, bool autoRepeat) { return picWork_KeyDown(key, autoRepeat); });
+    mPicWork->setFocus();
     // The board reports each changed rectangle of the window image; only
     // those are repainted. Exposes and resizes still repaint everything.
     mBoard.setDamageHandler([this](const QRect& r) { mPicWork->update(r); });
@@ -138,11 +150,13 @@ void frmMain::buildPanel()
     mCmdDeal->setObjectName(QStringLiteral("cmdDeal"));
     mCmdDeal->setGeometry(inset + 2, inset + 22, 81, 21);
     mCmdDeal->setEnabled(false);
+    mCmdDeal->setFocusPolicy(Qt::NoFocus);
     connect(mCmdDeal, &QPushButton::clicked, this, [this] { cmdDeal_Click(); });
     mCmdUndo = new QPushButton(QStringLiteral("&Undo"), mPicPlay);
     mCmdUndo->setObjectName(QStringLiteral("cmdUndo"));
     mCmdUndo->setGeometry(inset + 2, inset + 44, 81, 21);
     mCmdUndo->setEnabled(false);
+    mCmdUndo->setFocusPolicy(Qt::NoFocus);
     connect(mCmdUndo, &QPushButton::clicked, this, [this] { cmdUndo_Click(); });
 }
 
@@ -256,6 +270,7 @@ void frmMain::mnuGameNew_Click()
     trapErrors("mnuGameNew_Click", [&] {
         // A gesture cut short by New must not leave the pointer hidden.
         msEndGesture();
+        msHideKeyFrame();
         mBoard.clsWindow();
         mBoard.cls();
         mFinished = false;
@@ -294,6 +309,7 @@ void frmMain::cmdDeal_Click()
             msSetCardsLeftCaption();
         if (mChoice == choice::MonteCarlo && mCardsLeft == 0)
             mCmdDeal->setText(QStringLiteral("OK"));
+        msKeyFrameFollowBoard();
     });
 }
 
@@ -307,6 +323,7 @@ void frmMain::cmdUndo_Click()
         mCmdUndo->setEnabled(undoEnabled);
         if (!mLblCardsLeft->text().trimmed().isEmpty())
             msSetCardsLeftCaption();
+        msKeyFrameFollowBoard();
     });
 }
 
@@ -325,6 +342,7 @@ void frmMain::msGameWon()
 {
     mFinished = true;
     mInactive = true;
+    msHideKeyFrame();
     gMsgBox(QStringLiteral("You Win!"), windowTitle(), MsgIcon::None);
     mCmdDeal->setEnabled(false);
     mCmdUndo->setEnabled(false);

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class GameRules;
 class QAction;
@@ -61,6 +62,11 @@ public:
     void picWork_MouseDown(float x, float y);
     void picWork_MouseMove(float x, float y);
     void picWork_MouseUp(float x, float y);
+    // A key on the board: the same press, move and release calls, at the
+    // spot the keyboard's frame marks. Answers whether the key was the board's.
+    bool picWork_KeyDown(int aintKey, bool ablnRepeat);
+    // The keyboard holds the current gesture's card or group.
+    bool isKeyGesture() const { return mKeyGesture; }
 
 signals:
     // The window has unloaded: the chooser shows itself again.
@@ -90,6 +96,13 @@ private:
     void msEndGesture();
     void msFinishGesture();
     void msCancelGesture();
+    void msPointerPressed();
+    std::vector<QPoint> mvecfKeySpots() const;
+    void msShowKeyFrame(QPoint spot, const std::vector<QPoint>& spots);
+    void msHideKeyFrame();
+    void msKeyFrameFollowBoard();
+    void msKeyPress(QPoint spot);
+    void msKeyMoveHeld(QPoint spot, const std::vector<QPoint>& spots);
     bool isDragGame() const;
     void buildMenus();
     void buildPanel();
@@ -132,4 +145,10 @@ private:
     float mPointerY = 0;
     float mPressX = 0;  // where the gesture's press was
     float mPressY = 0;
+
+    // Keyboard play: the spot the frame marks, and whether it shows.
+    bool mKeyGesture = false;
+    bool mKeyFrameShown = false;
+    QPoint mKeySpot;
+    QPoint mKeyFrom;  // the spot of the held card's press
 };

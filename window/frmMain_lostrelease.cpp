@@ -13,11 +13,14 @@ void frmMain::msCancelGesture()
 {
     if (mCardFrom == 0)
         return;
+    const bool byKeys = mKeyGesture;
     // The image goes back over its own place, so the drop finds the place
     // the card came from.
     if (isDragGame() && mDragging)
         picWork_MouseMove(mPressX, mPressY);
     picWork_MouseUp(mPressX, mPressY);
+    if (byKeys && mKeyFrameShown)
+        msShowKeyFrame(mKeyFrom, mvecfKeySpots());
 }
 
 void frmMain::hideEvent(QHideEvent* event)

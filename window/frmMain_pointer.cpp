@@ -52,6 +52,7 @@ void frmMain::msEndGesture()
     mCardFrom = 0;
     mCardTo = 0;
     mDragging = false;
+    mKeyGesture = false;
     if (mCursorHidden) {
         mCursorHidden = false;
         gintfShowCursor(true);
@@ -61,8 +62,10 @@ void frmMain::msEndGesture()
 void frmMain::msFinishGesture()
 {
     // As if released where the pointer last was: the drop is where the
-    // dragged image stands.
-    if (mCardFrom != 0)
+    // dragged image stands. Only Space drops what the keyboard holds.
+    if (mKeyGesture)
+        msCancelGesture();
+    else if (mCardFrom != 0)
         picWork_MouseUp(mPointerX, mPointerY);
 }
 

@@ -23,6 +23,7 @@
 
 #include <QAction>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
 #include <QMouseEvent>
@@ -277,16 +278,6 @@ QString describe(const std::vector<CardLocation>& census)
     return problems.join(QStringLiteral("; "));
 }
 
-bool sameCensus(const std::vector<CardLocation>& a, const std::vector<CardLocation>& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (a[i].card != b[i].card || a[i].where != b[i].where)
-            return false;
-    return true;
-}
-
 int progressOf(const std::vector<CardLocation>& census)
 {
     int n = 0;
@@ -309,7 +300,7 @@ public:
     }
 
     Counts counts;
-    QString fault;  // a broken promise of a cut-short gesture
+    QString fault;  // a broken promise of the keyboard or of a cut-short gesture
 
     QString step()
     {
@@ -333,8 +324,10 @@ public:
             }
             return QStringLiteral("no move found");
         }
-        if (stacked ? action < 96 : action < 75)
+        if (stacked ? action < 95 : action < 62)
             return blindGesture();
+        if (stacked ? action < 96 : action < 75)
+            return keyGesture();
         if (!stacked && action < 85) {
             if (w.cmdDeal()->isEnabled()) {
                 QTest::mouseClick(w.cmdDeal(), Qt::LeftButton);
@@ -397,6 +390,47 @@ private:
         if (gesture(at, to, static_cast<int>(rng.bounded(4))))
             ++counts.moves;
         return QStringLiteral("press (%1,%2) release (%3,%4)").arg(at.x()).arg(at.y()).arg(to.x()).arg(to.y());
+    }
+
+    void key(int k, bool repeat = false)
+    {
+        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, QString(), repeat);
+        QApplication::sendEvent(board, &e);
+    }
+
+    // Keys as a player hits them, some held down, sometimes during a mouse
+    // drag; while a card is held only a fresh Space or Return may move one.
+    QString keyGesture()
+    {
+        static constexpr int kKeys[] = {Qt::Key_Right, Qt::Key_Left,  Qt::Key_Down,   Qt::Key_Up,    Qt::Key_Home,
+                                        Qt::Key_End,   Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape};
+        const std::vector<QPoint> spots = w.game()->hotSpots();
+        const bool mouse = rng.bounded(5) == 0 && !spots.empty();
+        if (mouse)
+            send(board, QEvent::MouseButtonPress, onCard(spots[rng.bounded(int(spots.size()))]), Qt::LeftButton,
+                 Qt::LeftButton);
+        const bool mouseHolds = w.isHoldingImage();
+        const auto start = w.game()->census();
+        QStringList sent;
+        for (int i = 0, n = 1 + static_cast<int>(rng.bounded(8)); i < n; ++i) {
+            const int k = kKeys[rng.bounded(static_cast<int>(std::size(kKeys)))];
+            const bool repeat = rng.bounded(5) == 0;
+            const bool dropKey = !repeat && (k == Qt::Key_Space || k == Qt::Key_Return);
+            const bool held = w.isKeyGesture();
+            const auto before = w.game()->census();
+            key(k, repeat);
+            sent << QKeySequence(k).toString() + (repeat ? QStringLiteral("*") : QString());
+            if ((held && !dropKey) && !sameCensus(before, w.game()->census()))
+                fault = QStringLiteral("a card moved without a drop");
+        }
+        if (mouse) {
+            if (mouseHolds && (w.isKeyGesture() || !sameCensus(start, w.game()->census())))
+                fault = QStringLiteral("keys acted during a mouse drag");
+            send(board, QEvent::MouseButtonRelease, randomPoint(), Qt::LeftButton, Qt::NoButton);
+        }
+        if (!sameCensus(start, w.game()->census()))
+            ++counts.moves;
+        return QStringLiteral("keys %1%2").arg(mouse ? QStringLiteral("in a drag ") : QString(), sent.join(' '));
     }
 
     template <class T>
@@ -513,9 +547,14 @@ private:
         const std::vector<QPoint> spots = w.game()->hotSpots();
         const QPointF at = spots.empty() ? randomPoint() : onCard(spots[rng.bounded(int(spots.size()))]);
         const auto start = w.game()->census();
-        send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-        if (drag)
-            send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
+        if (drag && rng.bounded(2)) {
+            for (int k : {Qt::Key_End, Qt::Key_Space, Qt::Key_Right})
+                key(k);
+        } else {
+            send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+            if (drag)
+                send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
+        }
         const auto before = w.game()->census();
         const int cut = static_cast<int>(rng.bounded(3));
         if (cut == 0) {
@@ -555,7 +594,8 @@ QString checkStep(frmMain& window, const MessageRecorder& messages)
         return lost;
     if (!messages.errors().isEmpty())
         return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
-    if (gintfCursorDisplayCount() != 0)
+    // Only a card the keyboard holds keeps the pointer hidden between steps.
+    if (gintfCursorDisplayCount() != (window.isKeyGesture() ? -1 : 0))
         return QStringLiteral("pointer left hidden");
     // What the player sees must be what a full redraw shows: a stale pixel
     // left by a clipped repaint anywhere fails.
@@ -606,11 +646,10 @@ void TestConservation::randomPlay()
     const int steps = stacked ? 2000 : testSteps();
     // Every shuffle draws from the test's seed, so runs replay exactly.
     std::unique_ptr<RiggedShuffle> rig;
-    auto engine = std::make_shared<std::mt19937>(seed);
     if (stacked)
         rig = std::make_unique<RiggedShuffle>(*stackedDeal(choice));
     else
-        gsSetRandomSource([engine] { return static_cast<float>((*engine)() >> 8) / 16777216.0f; });
+        gsSetSeededRandomSource(seed);
     MessageRecorder messages;
     QPointer<frmMain> window = new frmMain;
     window->msLoadFormVariables(choice);
