@@ -26,6 +26,8 @@ public:
     // Pointer over the picture, in the picture's inner pixels.
     void Picture1_MouseMove(float x, float y);
     void Picture1_Click();
+    // Arrows move the outline, Return or Space opens the outlined entry.
+    void Picture1_KeyDown(int aintKey, bool ablnRepeat);
     void mnuOrder_Click();
 
     int currentChoice() const { return mCurrentChoice; }
@@ -43,8 +45,11 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    int mintfChoiceBeside(int aintChoice, int aintSide) const;
+
     QWidget* mPicture1 = nullptr;
     QFrame* mShpChoice[kChoiceCount + 1] = {};
     int mCurrentChoice = 0;

@@ -18,6 +18,8 @@ private slots:
     void hoverShowsOneOutline();
     void clickOpensGameAndComesBack();
     void clickInGapDoesNothing();
+    void keysMoveAndOpenLikeThePointer_data();
+    void keysMoveAndOpenLikeThePointer();
     void exitEndsTheProgram();
     void orderFormIsModalOverChooser();
 };
@@ -121,6 +123,58 @@ void TestChooser::clickInGapDoesNothing()
     QVERIFY(menu.isVisible());
     QVERIFY(!menu.gameWindow());
     QCOMPARE(menu.currentChoice(), 0);
+}
+
+void TestChooser::keysMoveAndOpenLikeThePointer_data()
+{
+    QTest::addColumn<int>("hovered");  // entry under the pointer first, 0 none
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<int>("outlined");
+    const int D = Qt::Key_Down, U = Qt::Key_Up, L = Qt::Key_Left, R = Qt::Key_Right;
+    QTest::newRow("first arrow") << 0 << QList<int>{U} << 1;
+    QTest::newRow("down in number order") << 0 << QList<int>{D, D, D, D, D, D} << 6;
+    QTest::newRow("down past Exit wraps") << 0 << QList<int>(12, D) << 1;
+    QTest::newRow("up from 1 is Exit") << 0 << QList<int>{D, U} << 11;
+    QTest::newRow("across at the same height") << 0 << QList<int>{D, D, R} << 7;
+    QTest::newRow("left from the left column") << 0 << QList<int>{D, D, D, D, D, L} << 10;
+    QTest::newRow("Exit to the left") << 0 << QList<int>{U, U, L} << 5;
+    QTest::newRow("Exit to the right") << 0 << QList<int>{U, U, R} << 10;
+    QTest::newRow("on from the hovered entry") << 9 << QList<int>{L, U} << 3;
+    QTest::newRow("other keys do nothing") << 0 << QList<int>{Qt::Key_Tab} << 0;
+}
+
+void TestChooser::keysMoveAndOpenLikeThePointer()
+{
+    QFETCH(int, hovered);
+    QFETCH(QList<int>, keys);
+    QFETCH(int, outlined);
+    WindowFixture f;
+    frmMain::gsSetGameFactory([](int choice, Board& board) {
+        return std::make_unique<FakeGame>(board, 470, 320, QString::number(choice));
+    });
+    frmMenu menu;
+    menu.show();
+    if (hovered)
+        menu.Picture1_MouseMove(menu.outline(hovered)->x(), menu.outline(hovered)->y());
+    for (int key : keys)
+        QTest::keyClick(&menu, Qt::Key(key));
+    QCOMPARE(menu.currentChoice(), outlined);
+    for (int i = 1; i <= 11; ++i)
+        QCOMPARE(menu.outline(i)->isVisible(), i == outlined);
+    // Return opens what a click there opens; the chooser comes back with
+    // no outline, and the first Down lands on entry 1 again.
+    bool ended = false;
+    connect(&menu, &frmMenu::programEnded, [&] { ended = true; });
+    QTest::keyClick(&menu, Qt::Key_Return);
+    QCOMPARE(ended, outlined == 11);
+    QCOMPARE(menu.gameWindow() ? menu.gameWindow()->windowTitle() : QString(),
+             outlined >= 1 && outlined <= 10 ? QString::number(outlined) : QString());
+    if (!menu.gameWindow())
+        return;
+    menu.gameWindow()->close();
+    QCOMPARE(menu.currentChoice(), 0);
+    QTest::keyClick(&menu, Qt::Key_Down);
+    QCOMPARE(menu.currentChoice(), 1);
 }
 
 void TestChooser::exitEndsTheProgram()
