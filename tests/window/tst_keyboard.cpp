@@ -163,6 +163,13 @@ void TestKeyboard::dragGameKeysAsMouse()
         QCOMPARE(t.differs(), QString());
     }
     QVERIFY(t.moves >= 2 && t.refusals >= 2);
+    // Closed while the keys hold a card: the pointer shows again.
+    for (const QPoint& spot : t.byKeys->game()->hotSpots())
+        if (!t.byKeys->isKeyGesture() && frameTo(t.byKeys, spot))
+            key(t.byKeys, Qt::Key_Space);
+    QVERIFY(t.byKeys->isKeyGesture());
+    t.byKeys->close();
+    QCOMPARE(gintfCursorDisplayCount(), 0);
 }
 
 QTEST_MAIN(TestKeyboard)
