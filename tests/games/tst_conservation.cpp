@@ -23,7 +23,6 @@
 
 #include <QAction>
 #include <QElapsedTimer>
-#include <QKeyEvent>
 #include <QMenu>
 #include <algorithm>
 #include <QMouseEvent>
@@ -278,6 +277,16 @@ QString describe(const std::vector<CardLocation>& census)
     return problems.join(QStringLiteral("; "));
 }
 
+bool sameCensus(const std::vector<CardLocation>& a, const std::vector<CardLocation>& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].card != b[i].card || a[i].where != b[i].where)
+            return false;
+    return true;
+}
+
 int progressOf(const std::vector<CardLocation>& census)
 {
     int n = 0;
@@ -300,7 +309,7 @@ public:
     }
 
     Counts counts;
-    QString fault;  // a broken promise of the keyboard or of a cut-short gesture
+    QString fault;  // a held card moved by a key, or a cut-short gesture left hanging
 
     QString step()
     {
@@ -394,43 +403,35 @@ private:
 
     void key(int k, bool repeat = false)
     {
-        QKeyEvent e(QEvent::KeyPress, k, Qt::NoModifier, QString(), repeat);
+        QKeyEvent e(QEvent::KeyPress, k, {}, {}, repeat);
         QApplication::sendEvent(board, &e);
     }
 
-    // Keys as a player hits them, some held down, sometimes during a mouse
-    // drag; while a card is held only a fresh Space or Return may move one.
+    // Keys as a player hits them, some held down, some during a mouse drag:
+    // only a fresh Space or Return, never during a mouse drag, moves a held card.
     QString keyGesture()
     {
-        static constexpr int kKeys[] = {Qt::Key_Right, Qt::Key_Left,  Qt::Key_Down,   Qt::Key_Up,    Qt::Key_Home,
-                                        Qt::Key_End,   Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape};
-        const std::vector<QPoint> spots = w.game()->hotSpots();
-        const bool mouse = rng.bounded(5) == 0 && !spots.empty();
+        const bool mouse = rng.bounded(5) == 0;
         if (mouse)
-            send(board, QEvent::MouseButtonPress, onCard(spots[rng.bounded(int(spots.size()))]), Qt::LeftButton,
-                 Qt::LeftButton);
+            send(board, QEvent::MouseButtonPress, randomPoint(), Qt::LeftButton, Qt::LeftButton);
         const bool mouseHolds = w.isHoldingImage();
         const auto start = w.game()->census();
-        QStringList sent;
-        for (int i = 0, n = 1 + static_cast<int>(rng.bounded(8)); i < n; ++i) {
-            const int k = kKeys[rng.bounded(static_cast<int>(std::size(kKeys)))];
-            const bool repeat = rng.bounded(5) == 0;
-            const bool dropKey = !repeat && (k == Qt::Key_Space || k == Qt::Key_Return);
-            const bool held = w.isKeyGesture();
+        QString sent;
+        for (int i = rng.bounded(1, 9); i > 0; --i) {
+            const int k = std::array{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down,   Qt::Key_Up,    Qt::Key_Home,
+                                     Qt::Key_End,   Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape}[rng.bounded(9)];
+            const bool repeat = rng.bounded(5) == 0, held = w.isKeyGesture() || mouseHolds;
             const auto before = w.game()->census();
             key(k, repeat);
-            sent << QKeySequence(k).toString() + (repeat ? QStringLiteral("*") : QString());
-            if ((held && !dropKey) && !sameCensus(before, w.game()->census()))
-                fault = QStringLiteral("a card moved without a drop");
+            sent += QKeySequence(k).toString() + (repeat ? "* " : " ");
+            if (held && (repeat || mouseHolds || (k != Qt::Key_Space && k != Qt::Key_Return)) &&
+                !sameCensus(before, w.game()->census()))
+                fault = QStringLiteral("a held card moved at ") + sent;
         }
-        if (mouse) {
-            if (mouseHolds && (w.isKeyGesture() || !sameCensus(start, w.game()->census())))
-                fault = QStringLiteral("keys acted during a mouse drag");
+        if (mouse)
             send(board, QEvent::MouseButtonRelease, randomPoint(), Qt::LeftButton, Qt::NoButton);
-        }
-        if (!sameCensus(start, w.game()->census()))
-            ++counts.moves;
-        return QStringLiteral("keys %1%2").arg(mouse ? QStringLiteral("in a drag ") : QString(), sent.join(' '));
+        counts.moves += !sameCensus(start, w.game()->census());
+        return QStringLiteral("keys ") + sent;
     }
 
     template <class T>
@@ -539,22 +540,20 @@ private:
         return true;
     }
 
-    // A press whose release never reaches the board: a menu, New or the
-    // window hidden and shown again cuts it short.
+    // A press whose release never reaches the board: a menu, New or hiding the window cuts it short.
     QString danglingPress()
     {
         ++counts.dangling;
         const std::vector<QPoint> spots = w.game()->hotSpots();
         const QPointF at = spots.empty() ? randomPoint() : onCard(spots[rng.bounded(int(spots.size()))]);
         const auto start = w.game()->census();
-        if (drag && rng.bounded(2)) {
+        if (drag && rng.bounded(2))  // lifted by the keys
             for (int k : {Qt::Key_End, Qt::Key_Space, Qt::Key_Right})
                 key(k);
-        } else {
+        else
             send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
-            if (drag)
-                send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
-        }
+        if (drag)
+            send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
         const auto before = w.game()->census();
         const int cut = static_cast<int>(rng.bounded(3));
         if (cut == 0) {
@@ -646,10 +645,11 @@ void TestConservation::randomPlay()
     const int steps = stacked ? 2000 : testSteps();
     // Every shuffle draws from the test's seed, so runs replay exactly.
     std::unique_ptr<RiggedShuffle> rig;
+    auto engine = std::make_shared<std::mt19937>(seed);
     if (stacked)
         rig = std::make_unique<RiggedShuffle>(*stackedDeal(choice));
     else
-        gsSetSeededRandomSource(seed);
+        gsSetRandomSource([engine] { return static_cast<float>((*engine)() >> 8) / 16777216.0f; });
     MessageRecorder messages;
     QPointer<frmMain> window = new frmMain;
     window->msLoadFormVariables(choice);

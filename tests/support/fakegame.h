@@ -100,6 +100,7 @@ public:
         left = leftAnswer;
     }
     std::vector<CardLocation> census() const override { return {}; }
+    std::vector<QPoint> hotSpots() const override { return spots; }
 
     static QString flag(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
 
@@ -123,6 +124,7 @@ public:
     int groupSize = 1;
     int cardX = 100, cardY = 100;
     int cardPicture = 1;
+    std::vector<QPoint> spots;
     bool won = false;
     bool dealAnswer = true, undoAnswer = true;
     int leftAnswer = 16;

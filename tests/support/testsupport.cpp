@@ -1,8 +1,6 @@
 #include "testsupport.h"
 
-#include <algorithm>
 #include <memory>
-#include <random>
 
 MessageRecorder::MessageRecorder()
 {
@@ -86,16 +84,4 @@ std::array<int, 53> deckWithCards(const std::map<int, int>& fixed)
         deck[place] = card;
     }
     return deck;
-}
-
-void gsSetSeededRandomSource(quint32 seed)
-{
-    auto engine = std::make_shared<std::mt19937>(seed);
-    gsSetRandomSource([engine] { return static_cast<float>((*engine)() >> 8) / 16777216.0f; });
-}
-
-bool sameCensus(const std::vector<CardLocation>& a, const std::vector<CardLocation>& b)
-{
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const CardLocation& x, const CardLocation& y) { return x.card == y.card && x.where == y.where; });
 }

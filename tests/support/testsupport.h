@@ -1,7 +1,6 @@
 #pragma once
 // Helpers shared by the test suites.
 
-#include "core/gamerules.h"
 #include "core/msgbox.h"
 #include "core/modCards.h"
 
@@ -29,13 +28,6 @@ public:
     explicit RiggedShuffle(const std::array<int, 53>& deck, std::vector<float> afterwards = {});
     ~RiggedShuffle();
 };
-
-// Every shuffle from now on draws from a generator seeded with `seed`, so a
-// run replays exactly; gsSetRandomSource({}) ends it.
-void gsSetSeededRandomSource(quint32 seed);
-
-// The same cards in the same places, in the same order.
-bool sameCensus(const std::vector<CardLocation>& a, const std::vector<CardLocation>& b);
 
 // A deal with the listed cards at places 1, 2, ... and the remaining cards
 // after them in increasing order.

@@ -45,6 +45,8 @@ private slots:
     void errorNeverLeavesPointerHidden();
     void closingMidDragShowsPointer();
     void menuOpenedMidDragEndsTheDrag();
+    void keysMakeTheMouseCalls_data();
+    void keysMakeTheMouseCalls();
 };
 
 void TestPointer::dragPicksUpSavesAndPlaces()
@@ -317,6 +319,49 @@ void TestPointer::menuOpenedMidDragEndsTheDrag()
     QCOMPARE(f.fake->calls.size(), 2);
     release(w->picWork(), QPointF(120, 120));
     QCOMPARE(gintfCursorDisplayCount(), 0);
+}
+
+void TestPointer::keysMakeTheMouseCalls_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<int>("dropAnswer");
+    QTest::addColumn<QString>("keys");  // > Right, < Left, H Home, E End, space, e Escape
+    QTest::addColumn<QList<QPoint>>("mouse");  // press, moves, release
+    // The spots lie at (100, 100) (the card), (300, 200) and (700, 440); keys press 4 pixels inside one.
+    const QPoint card(104, 104), other(304, 204), edge(704, 444);
+    QTest::newRow("click game: a click") << 6 << 0 << ">H " << QList<QPoint>{card, card};
+    QTest::newRow("click game: nothing there") << 6 << 0 << ">> " << QList<QPoint>{other, other};
+    QTest::newRow("drag game: a drop") << 2 << 5 << "> > " << QList<QPoint>{card, other, other};
+    QTest::newRow("drag game: refused, wrapping") << 2 << 0 << "> < " << QList<QPoint>{card, edge, edge};
+    QTest::newRow("drag game: held at the panel") << 2 << 5 << "> >> " << QList<QPoint>{card, other, edge, edge};
+    QTest::newRow("drag game: Escape") << 2 << 5 << "> Ee" << QList<QPoint>{card, edge, card, card};
+}
+
+void TestPointer::keysMakeTheMouseCalls()
+{
+    QFETCH(int, choice);
+    QFETCH(int, dropAnswer);
+    QFETCH(QString, keys);
+    QFETCH(QList<QPoint>, mouse);
+    const std::array codes{Qt::Key_Right, Qt::Key_Left, Qt::Key_Home, Qt::Key_End, Qt::Key_Space, Qt::Key_Escape};
+    QStringList calls[2];  // by the keys, by the mouse
+    for (int by = 0; by < 2; ++by) {
+        WindowFixture f;
+        frmMain* w = f.open(choice, 720, 470);
+        w->mnuGameNew_Click();
+        f.fake->spots = {{100, 100}, {300, 200}, {700, 440}};
+        f.fake->dropAnswer = dropAnswer;
+        f.fake->calls.clear();
+        if (by == 0)
+            for (QChar k : keys)
+                QTest::keyClick(w->picWork(), codes[QStringLiteral("><HE e").indexOf(k)]);
+        else
+            for (int i = 0; i < mouse.size(); ++i)
+                (i == 0 ? press : i + 1 == mouse.size() ? release : move)(w->picWork(), mouse[i]);
+        calls[by] = f.fake->calls;
+        QCOMPARE(gintfCursorDisplayCount(), 0);
+    }
+    QCOMPARE(calls[0], calls[1]);
 }
 
 QTEST_MAIN(TestPointer)
