@@ -2,6 +2,7 @@
 // that breaks what the games rely on is caught before it ships.
 
 #include "core/frmCards.h"
+#include "launcher/chooserpicture.h"
 
 #include <QFile>
 #include <QHash>
@@ -279,12 +280,35 @@ private slots:
         QVERIFY(table.bitCount == 24);
         QVERIFY(!QImage(assetPath(QStringLiteral("Main.bmp"))).isNull());
 
-        const BmpHeader chooser = readHeader(assetPath(QStringLiteral("chooser.bmp")));
-        QVERIFY(chooser.ok);
-        QCOMPARE(chooser.width, 460);
-        QCOMPARE(chooser.height, 320);
-        QCOMPARE(chooser.bitCount, 24);
-        QCOMPARE(QImage(assetPath(QStringLiteral("chooser.bmp"))).size(), QSize(460, 320));
+        for (int scale : {1, 2}) {
+            const QString name = scale == 1 ? QStringLiteral("chooser.bmp") : QStringLiteral("chooser-2x.bmp");
+            const BmpHeader chooser = readHeader(assetPath(name));
+            QVERIFY(chooser.ok);
+            QCOMPARE(chooser.width, 460 * scale);
+            QCOMPARE(chooser.height, 320 * scale);
+            QCOMPARE(chooser.bitCount, 24);
+            QCOMPARE(QImage(assetPath(name)).size(), QSize(460, 320) * scale);
+        }
+    }
+
+    // The chooser shows the finest picture the screen can use, in the
+    // same logical size.
+    void chooserPictureForScreen_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.5") << 1.5 << 1;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 2;
+    }
+    void chooserPictureForScreen()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, scale);
+        const QImage &picture = gimgfChooserPicture(ratio);
+        QCOMPARE(picture.size(), QSize(460, 320) * scale);
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(460, 320));
     }
 };
 
