@@ -19,7 +19,7 @@
 #include <memory>
 
 namespace {
-const int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+const int kSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
 
 QString committedIcon(int size)
 {
