@@ -5,7 +5,7 @@
 //                                  and OUTDIR/2x/01.bmp .. 53.bmp (110 x 158)
 //   gen_cards --table FILE.bmp     writes the 800 x 600 table felt
 
-#include "bmpfile.h"
+#include "../common/bmpfile.h"
 #include "cardart.h"
 #include "cardface.h"
 #include "felt.h"

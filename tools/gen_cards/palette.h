@@ -1,6 +1,6 @@
 #pragma once
 
-#include "bmpfile.h"
+#include "../common/bmpfile.h"
 #include "cardart.h"
 
 // The classic 16 colours in their usual palette order.

@@ -7,9 +7,11 @@
 //
 // The script font is needed only here, never at run time.
 
+#include "../common/bmpfile.h"
+#include "../common/splitmix.h"
+
 #include <QFile>
 #include <QFontDatabase>
-#include "../common/splitmix.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -264,46 +266,6 @@ QImage drawChooser(const QString &family, int scale, QString *error)
     return img;
 }
 
-// 24-bit BMP, rows bottom-up, written by hand so the format never varies.
-bool writeBmp24(const QImage &img, const QString &path)
-{
-    QFile out(path);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const int w = img.width(), h = img.height();
-    const int stride = (w * 3 + 3) / 4 * 4;
-    QByteArray bytes;
-    auto put = [&](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            bytes.append(char((v >> (8 * i)) & 0xff));
-    };
-    bytes.append("BM");
-    put(54 + stride * h, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(w, 4);
-    put(h, 4);
-    put(1, 2);
-    put(24, 2);
-    put(0, 4);
-    put(stride * h, 4);
-    put(2835, 4);
-    put(2835, 4);
-    put(0, 4);
-    put(0, 4);
-    for (int y = h - 1; y >= 0; --y) {
-        for (int x = 0; x < w; ++x) {
-            const QRgb c = img.pixel(x, y);
-            bytes.append(char(qBlue(c)));
-            bytes.append(char(qGreen(c)));
-            bytes.append(char(qRed(c)));
-        }
-        bytes.append(QByteArray(stride - w * 3, '\0'));
-    }
-    return out.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -333,8 +295,8 @@ int main(int argc, char **argv)
         const QImage img = drawChooser(family, scale, &error);
         if (img.isNull())
             return fail(error);
-        if (!writeBmp24(img, path))
-            return fail(QStringLiteral("cannot write %1").arg(path));
+        if (!writeBmp24(img, path, &error))
+            return fail(error);
     }
     return 0;
 }
