@@ -1,18 +1,23 @@
 #include "launcher/chooserpicture.h"
 
-namespace {
-QImage load2x()
-{
-    QImage picture(QStringLiteral(":/chooser-2x.bmp"));
-    picture.setDevicePixelRatio(2);
-    return picture;
-}
-}
+#include "core/blit.h"
+#include "core/displayscale.h"
+
+#include <map>
 
 const QImage& gimgfChooserPicture(qreal devicePixelRatio)
 {
-    static const QImage picture1x(QStringLiteral(":/chooser.bmp"));
-    static const QImage picture2x = load2x();
-    // Past 2 the finest picture is enlarged by the painter, never smoothed.
-    return devicePixelRatio >= 2 && !picture2x.isNull() ? picture2x : picture1x;
+    static const QImage drawn1x(QStringLiteral(":/chooser.bmp"));
+    static const QImage drawn2x(QStringLiteral(":/chooser-2x.bmp"));
+    static std::map<int, QImage> pictures;
+    int scale = gintfWholeScale(devicePixelRatio);
+    if (drawn2x.isNull())
+        scale = 1;
+    QImage& picture = pictures[scale];
+    if (picture.isNull()) {
+        const bool fromDouble = scale % 2 == 0;
+        picture = gimgfScaleBlocks(fromDouble ? drawn2x : drawn1x, fromDouble ? scale / 2 : scale);
+        picture.setDevicePixelRatio(scale);
+    }
+    return picture;
 }

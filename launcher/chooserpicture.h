@@ -3,6 +3,7 @@
 
 #include <QImage>
 
-// The 2x drawing on screens of device pixel ratio 2 or more, the 1x one
-// below; both cover the same 460 x 320 logical pixels.
+// The picture at the screen's whole-number scale, covering the same
+// 460 x 320 logical pixels at every scale: the 1x or 2x drawing, beyond
+// that the one dividing the scale in whole-pixel blocks.
 const QImage& gimgfChooserPicture(qreal devicePixelRatio);

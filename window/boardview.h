@@ -15,6 +15,10 @@ public:
 
     BoardView(Board& board, QWidget* parent);
     void setPointerHandler(PointerHandler handler) { mHandler = std::move(handler); }
+    // Called, before painting, when the screen's whole-number scale is no
+    // longer the board's.
+    using ScaleHandler = std::function<void(int)>;
+    void setScaleHandler(ScaleHandler handler) { mScaleHandler = std::move(handler); }
 
     // The pixel format of the surface the widget paints into, once painted.
     // The board's window image is kept in RGB32, which Qt copies without
@@ -33,5 +37,6 @@ private:
 
     Board& mBoard;
     PointerHandler mHandler;
+    ScaleHandler mScaleHandler;
     QImage::Format mBackingStoreFormat = QImage::Format_Invalid;
 };

@@ -298,9 +298,11 @@ private slots:
         QTest::addColumn<qreal>("ratio");
         QTest::addColumn<int>("scale");
         QTest::newRow("1") << 1.0 << 1;
-        QTest::newRow("1.5") << 1.5 << 1;
+        QTest::newRow("1.25") << 1.25 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
         QTest::newRow("2") << 2.0 << 2;
-        QTest::newRow("3") << 3.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+        QTest::newRow("4") << 4.0 << 4;
     }
     void chooserPictureForScreen()
     {
@@ -309,6 +311,12 @@ private slots:
         const QImage &picture = gimgfChooserPicture(ratio);
         QCOMPARE(picture.size(), QSize(460, 320) * scale);
         QCOMPARE(picture.deviceIndependentSize(), QSizeF(460, 320));
+        // Whole-pixel blocks of the drawn picture: never smoothed.
+        const QImage drawn = gimgfChooserPicture(scale % 2 == 0 ? 2.0 : 1.0);
+        const int block = scale % 2 == 0 ? scale / 2 : scale;
+        for (const QPoint p : {QPoint(0, 0), QPoint(217, 141), QPoint(drawn.width() - 1, drawn.height() - 1)})
+            for (const QPoint d : {QPoint(0, 0), QPoint(block - 1, block - 1)})
+                QCOMPARE(picture.pixel(p * block + d), drawn.pixel(p));
     }
 };
 
