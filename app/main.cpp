@@ -1,3 +1,4 @@
+#include "core/displayscale.h"
 #include "core/programicon.h"
 #include "launcher/frmMenu.h"
 
@@ -22,8 +23,9 @@ public:
 
 int main(int argc, char* argv[])
 {
-    // The board is drawn pixel for pixel: never let the platform scale it.
-    qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The desktop's scale, in whole numbers only: the board is drawn from
+    // pictures of that size, never smoothed.
+    gsUseWholeScale();
     // On X11 a drag repaints two card-sized rectangles per pointer move. Sent
     // through shared memory, each repaint over the last one first waits for
     // the server to have read it (a round trip, and two thread wake-ups on

@@ -41,7 +41,7 @@ configure_file(${QUILLET_PACKAGING_SRC}/${QUILLET_APP_ID}.metainfo.xml.in
   ${QUILLET_PACKAGING_OUT}/${QUILLET_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${QUILLET_PACKAGING_OUT}/${QUILLET_APP_ID}.metainfo.xml DESTINATION share/metainfo)
 
-foreach(size 16 24 32 48 64 128 256)
+foreach(size 16 24 32 48 64 96 128 256 512)
   install(FILES ${CMAKE_SOURCE_DIR}/assets/icons/quillet-${size}.png
     DESTINATION share/icons/hicolor/${size}x${size}/apps RENAME ${QUILLET_APP_ID}.png)
 endforeach()

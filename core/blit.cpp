@@ -55,3 +55,20 @@ int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int c
     }
     return width * height;
 }
+
+QImage gimgfScaleBlocks(const QImage& src, int factor)
+{
+    const QImage from = src.convertToFormat(QImage::Format_RGB32);
+    if (factor <= 1 || from.isNull())
+        return from;
+    QImage to(from.width() * factor, from.height() * factor, QImage::Format_RGB32);
+    for (int y = 0; y < from.height(); ++y) {
+        const auto* in = reinterpret_cast<const quint32*>(from.constScanLine(y));
+        auto* out = reinterpret_cast<quint32*>(to.scanLine(y * factor));
+        for (int x = 0; x < from.width(); ++x)
+            std::fill(out + x * factor, out + (x + 1) * factor, in[x]);
+        for (int copy = 1; copy < factor; ++copy)
+            std::memcpy(to.scanLine(y * factor + copy), out, static_cast<size_t>(to.width()) * 4);
+    }
+    return to;
+}

@@ -14,5 +14,10 @@ int gsCopyWhole(QImage& dst, const QImage& src);
 // Fills a block of dst with one colour, clipped to dst; answers the pixels set.
 int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int colour);
 
+// src drawn in factor x factor blocks of each of its pixels, in the surface
+// format: the only enlargement the board knows (never smoothed). Allocates:
+// for loading pictures, never for the drag path.
+QImage gimgfScaleBlocks(const QImage& src, int factor);
+
 // The format every board surface and card picture is kept in.
 constexpr int kSurfaceFormat = 4;  // QImage::Format_RGB32

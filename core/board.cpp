@@ -1,14 +1,15 @@
 #include "core/board.h"
 
 #include "core/blit.h"
-#include "core/frmCards.h"
 #include "core/modCards.h"
+#include "core/scaledcards.h"
 
 #include <cmath>
 #include <cstring>
 
 Board::Board()
 {
+    mCards = &ScaledCards::forScale(1);
     resize(800, 600);
     mBlankCard = QImage(72, 100, QImage::Format_RGB32);
     mBlankCard.fill(Qt::white);
@@ -20,10 +21,34 @@ void Board::resize(int width, int height)
 {
     width = std::max(1, width);
     height = std::max(1, height);
-    if (mPicWork.width() == width && mPicWork.height() == height)
+    if (mWidth == width && mHeight == height)
         return;
-    mPicWork = QImage(width, height, QImage::Format_RGB32);
-    mWindowImage = QImage(width, height, QImage::Format_RGB32);
+    mWidth = width;
+    mHeight = height;
+    rebuildSurfaces();
+}
+
+void Board::setScale(int scale)
+{
+    scale = std::max(1, scale);
+    if (scale == mScale)
+        return;
+    const QSize saveSize = mPicSave.size() / mScale;
+    mCards = &ScaledCards::forScale(scale);
+    mScale = scale;
+    mScaledBackground = gimgfScaleBlocks(mBackground, mScale);
+    mBlankCard = QImage(72 * mScale, 100 * mScale, QImage::Format_RGB32);
+    mBlankCard.fill(Qt::white);
+    mPicCard = &mBlankCard;
+    sizePicSave(saveSize.width(), saveSize.height());
+    mPicSave.fill(Qt::black);
+    rebuildSurfaces();
+}
+
+void Board::rebuildSurfaces()
+{
+    mPicWork = QImage(mWidth * mScale, mHeight * mScale, QImage::Format_RGB32);
+    mWindowImage = QImage(mPicWork.size(), QImage::Format_RGB32);
     mClipCount = 0;
     rebuildClearImage();
     cls();
@@ -34,6 +59,7 @@ void Board::resize(int width, int height)
 void Board::setBackground(const QImage& picture)
 {
     mBackground = picture.convertToFormat(QImage::Format_RGB32);
+    mScaledBackground = gimgfScaleBlocks(mBackground, mScale);
     rebuildClearImage();
     cls();
 }
@@ -42,8 +68,23 @@ void Board::rebuildClearImage()
 {
     mClearImage = QImage(mPicWork.width(), mPicWork.height(), QImage::Format_RGB32);
     mClearImage.fill(Qt::white);
-    if (!mBackground.isNull())
-        gsCopyWhole(mClearImage, mBackground);
+    if (!mScaledBackground.isNull())
+        gsCopyWhole(mClearImage, mScaledBackground);
+}
+
+QRect Board::toDevice(const QRect& rect) const
+{
+    return {rect.x() * mScale, rect.y() * mScale, rect.width() * mScale, rect.height() * mScale};
+}
+
+QRect Board::toBoard(const QRect& deviceRect) const
+{
+    // Outward to whole board pixels; drawing keeps to them anyway.
+    const int left = deviceRect.left() / mScale;
+    const int top = deviceRect.top() / mScale;
+    const int right = (deviceRect.left() + deviceRect.width() + mScale - 1) / mScale;
+    const int bottom = (deviceRect.top() + deviceRect.height() + mScale - 1) / mScale;
+    return {left, top, right - left, bottom - top};
 }
 
 void Board::cls() { blitClipped(mPicWork, 0, 0, mPicWork.width(), mPicWork.height(), mClearImage, 0, 0); }
@@ -54,13 +95,18 @@ void Board::drawCard(int picture, int x, int y)
 {
     // Pointing at the stored picture touches nothing of it, so the cards a
     // clip leaves out cost only the rectangle test.
-    mPicCard = &frmCards::imgCard(picture);
-    blitClipped(mPicWork, x, y, kCardWidth, kCardHeight, *mPicCard, 0, 0);
+    mPicCard = &mCards->picture(picture);
+    blitClipped(mPicWork, x * mScale, y * mScale, mPicCard->width(), mPicCard->height(), *mPicCard, 0, 0);
 }
 
 void Board::layPicSave(int x, int y)
 {
-    blitClipped(mPicWork, x, y, mPicSave.width(), mPicSave.height(), mPicSave, 0, 0);
+    blitClipped(mPicWork, x * mScale, y * mScale, mPicSave.width(), mPicSave.height(), mPicSave, 0, 0);
+}
+
+void Board::savePicSave(int x, int y)
+{
+    mPixelsCopied += gsBitBlt(mPicSave, 0, 0, mPicSave.width(), mPicSave.height(), mPicWork, x * mScale, y * mScale);
 }
 
 void Board::blitClipped(QImage& dst, int x, int y, int width, int height, const QImage& src, int srcX, int srcY)
@@ -95,8 +141,8 @@ void Board::fillClipped(int x, int y, int width, int height, QRgb colour)
 void Board::setClip(const QRect& first, const QRect& second)
 {
     const QRect bounds = mPicWork.rect();
-    const QRect a = first.intersected(bounds);
-    const QRect b = second.intersected(bounds);
+    const QRect a = toDevice(first).intersected(bounds);
+    const QRect b = toDevice(second).intersected(bounds);
     const QRect both = a.united(b);
     mClipCount = 0;
     mClipPresented = false;
@@ -126,7 +172,7 @@ void Board::clearClip()
 void Board::damage(const QRect& rect)
 {
     if (!rect.isEmpty() && mDamage)
-        mDamage(rect);
+        mDamage(toBoard(rect));
 }
 
 // Copies onto the window image only the rows and columns where source
@@ -211,8 +257,10 @@ void Board::refreshWindow()
 
 void Board::sizePicSave(int width, int height)
 {
+    width = std::max(1, width) * mScale;
+    height = std::max(1, height) * mScale;
     if (mPicSave.width() != width || mPicSave.height() != height)
-        mPicSave = QImage(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+        mPicSave = QImage(width, height, QImage::Format_RGB32);
 }
 
 void Board::drawOutline(int x, int y, int width, int height, QRgb colour)
@@ -220,10 +268,15 @@ void Board::drawOutline(int x, int y, int width, int height, QRgb colour)
     if (width <= 0 || height <= 0)
         return;
     const QRgb pixel = colour | 0xff000000u;
-    fillClipped(x, y, width, 1, pixel);
-    fillClipped(x, y + height - 1, width, 1, pixel);
-    fillClipped(x, y + 1, 1, height - 2, pixel);
-    fillClipped(x + width - 1, y + 1, 1, height - 2, pixel);
+    const int s = mScale;
+    x *= s;
+    y *= s;
+    width *= s;
+    height *= s;
+    fillClipped(x, y, width, s, pixel);
+    fillClipped(x, y + height - s, width, s, pixel);
+    fillClipped(x, y + s, s, height - 2 * s, pixel);
+    fillClipped(x + width - s, y + s, s, height - 2 * s, pixel);
 }
 
 int gintfRoundHalfEven(float value)

@@ -13,10 +13,16 @@
 // the window repaints no more than that. While a clip is set (the window sets
 // one for each move of a drag) every drawing call touches only the pixels
 // inside it: a game's full redraw then costs no more than the clip's area.
+//
+// Everything a caller says is in board pixels; the surfaces hold device
+// pixels, scale x scale of them to a board pixel, so that on a 2x desktop a
+// card is its 2x picture pixel for pixel. Damage is reported in board pixels.
 
 #include <QImage>
 #include <QRect>
 #include <functional>
+
+class ScaledCards;
 
 class Board {
 public:
@@ -24,10 +30,15 @@ public:
     Board(const Board&) = delete;  // picCard may point into the board itself
     Board& operator=(const Board&) = delete;
 
-    // Board size in pixels; keeps the current background.
+    // Board size in board pixels; keeps the current background.
     void resize(int width, int height);
-    int width() const { return mPicWork.width(); }
-    int height() const { return mPicWork.height(); }
+    int width() const { return mWidth; }
+    int height() const { return mHeight; }
+
+    // Device pixels per board pixel (1 or more). A new scale rebuilds every
+    // surface empty: the game draws its cards again.
+    void setScale(int scale);
+    int scale() const { return mScale; }
 
     // The background is shown at its own size from the top-left corner;
     // where it does not reach, the board is white.
@@ -59,6 +70,8 @@ public:
 
     // picSave becomes width x height; only reallocates when the size changes.
     void sizePicSave(int width, int height);
+    // picSave (its whole size) from picWork at (x, y).
+    void savePicSave(int x, int y);
 
     // Called by refreshWindow(); the window installs it.
     void setRefreshHandler(std::function<void()> handler) { mRefresh = std::move(handler); }
@@ -84,13 +97,21 @@ public:
     long long pixelsCopied() const { return mPixelsCopied; }
 
 private:
+    void rebuildSurfaces();
     void rebuildClearImage();
+    QRect toDevice(const QRect& rect) const;
+    QRect toBoard(const QRect& deviceRect) const;
     void blitClipped(QImage& dst, int x, int y, int width, int height, const QImage& src, int srcX, int srcY);
     void fillClipped(int x, int y, int width, int height, QRgb colour);
     void presentChanges(const QImage& source);
     void damage(const QRect& rect);
 
-    QImage mBackground;
+    int mWidth = 0;
+    int mHeight = 0;
+    int mScale = 1;
+    const ScaledCards* mCards = nullptr;
+    QImage mBackground;  // as loaded, in board pixels
+    QImage mScaledBackground;
     QImage mClearImage;  // white plus the background, board-sized
     QImage mPicWork;
     QImage mBlankCard;               // picCard before any card is drawn
@@ -101,7 +122,7 @@ private:
     DamageHandler mDamage;
 
     static constexpr int kMaxClip = 2;
-    QRect mClip[kMaxClip];
+    QRect mClip[kMaxClip];  // device pixels
     int mClipCount = 0;
     bool mClipPresented = false;
     long long mPixelsCopied = 0;

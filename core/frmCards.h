@@ -8,4 +8,6 @@
 namespace frmCards {
 // Index 1..53. Any other index is a run-time error.
 const QImage& imgCard(int index);
+// The same card drawn for 2x screens, twice as wide and high.
+const QImage& imgCard2x(int index);
 }

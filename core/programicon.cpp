@@ -4,8 +4,8 @@
 
 namespace {
 // The sizes tools/gen_icon draws; each is drawn for its size, so the window
-// manager is handed the real thing rather than a scaled copy.
-const int kIconSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// manager is handed the real thing rather than a scaled copy, at 1x and 2x.
+const int kIconSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
 }
 
 QIcon gicofProgramIcon()

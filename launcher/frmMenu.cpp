@@ -1,6 +1,7 @@
 #include "launcher/frmMenu.h"
 
 #include "core/errors.h"
+#include "launcher/chooserpicture.h"
 #include "order/frmOrder.h"
 #include "window/frmMain.h"
 #include "window/modScreen.h"
@@ -31,7 +32,7 @@ constexpr Region kRegions[frmMenu::kChoiceCount + 1] = {
 // The picture surface: a sunken border round the chooser picture.
 class PictureBox : public QFrame {
 public:
-    PictureBox(frmMenu* menu, QWidget* parent) : QFrame(parent), mMenu(menu), mPicture(QStringLiteral(":/chooser.bmp"))
+    PictureBox(frmMenu* menu, QWidget* parent) : QFrame(parent), mMenu(menu)
     {
         setObjectName(QStringLiteral("Picture1"));
         setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -44,7 +45,8 @@ protected:
     {
         QPainter painter(this);
         painter.fillRect(rect(), palette().window());
-        painter.drawImage(QPoint(kPictureBorder, kPictureBorder), mPicture);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(QPoint(kPictureBorder, kPictureBorder), gimgfChooserPicture(devicePixelRatioF()));
         QFrame::paintEvent(event);
     }
     void mouseMoveEvent(QMouseEvent* event) override
@@ -61,7 +63,6 @@ protected:
 
 private:
     frmMenu* mMenu;
-    QImage mPicture;
 };
 }
 

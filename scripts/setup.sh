@@ -13,10 +13,11 @@ play_packages=(
 # Making the Debian package: cpack needs dpkg-shlibdeps and file.
 package_packages=(dpkg-dev file)
 # The test suite alone: a private X server and what drives and reads it,
+# the script font the chooser's pictures are drawn in (to check them),
 # a PDF printer to print the order form on, and the checkers of the desktop
 # entry, the AppStream metadata and the package.
 test_packages=(
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick fonts-dancingscript
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream lintian
 )

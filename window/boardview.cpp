@@ -1,6 +1,7 @@
 #include "window/boardview.h"
 
 #include "core/board.h"
+#include "core/displayscale.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -42,19 +43,26 @@ void BoardView::paintKeyFrame(QPainter& painter) const
 
 void BoardView::paintEvent(QPaintEvent* event)
 {
+    // A window moved to a screen of another scale draws its board afresh
+    // at that scale before anything of it is shown.
+    if (mScaleHandler && gintfWholeScale(devicePixelRatioF()) != mBoard.scale())
+        mScaleHandler(gintfWholeScale(devicePixelRatioF()));
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage& image = mBoard.windowImage();
+    const int s = mBoard.scale();
     if (mBackingStoreFormat == QImage::Format_Invalid) {
         const QPaintDevice* device = painter.paintEngine() ? painter.paintEngine()->paintDevice() : nullptr;
         if (device && device->devType() == QInternal::Image)
             mBackingStoreFormat = static_cast<const QImage*>(device)->format();
     }
     // Only the damaged rectangles: the region, not its bounding box.
+    // Widget pixels are board pixels; the image holds scale x scale device
+    // pixels to each, so every rectangle is a 1:1 copy onto the backing store.
     for (const QRect& r : event->region())
-        painter.drawImage(r.topLeft(), image, r);
+        painter.drawImage(QRectF(r), image, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
     // Beyond the board's image (never, once sized) stays white.
-    const QRect imageRect = image.rect();
+    const QRect imageRect(0, 0, mBoard.width(), mBoard.height());
     if (!imageRect.contains(event->rect())) {
         const QRegion outside = event->region().subtracted(imageRect);
         for (const QRect& part : outside)

@@ -21,6 +21,10 @@ public:
     BoardView(Board& board, QWidget* parent);
     void setPointerHandler(PointerHandler handler) { mHandler = std::move(handler); }
     void setKeyHandler(KeyHandler handler) { mKeyHandler = std::move(handler); }
+    // Called, before painting, when the screen's whole-number scale is no
+    // longer the board's.
+    using ScaleHandler = std::function<void(int)>;
+    void setScaleHandler(ScaleHandler handler) { mScaleHandler = std::move(handler); }
 
     // The keyboard's frame round a board rectangle (logical pixels); an
     // empty rectangle hides it. Drawn over the board image on the widget
@@ -53,6 +57,7 @@ private:
     Board& mBoard;
     PointerHandler mHandler;
     KeyHandler mKeyHandler;
+    ScaleHandler mScaleHandler;
     QRect mKeyFrame;
     QImage::Format mBackingStoreFormat = QImage::Format_Invalid;
 };

@@ -1,5 +1,6 @@
 #include "window/frmMain.h"
 
+#include "core/displayscale.h"
 #include "core/errors.h"
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
@@ -82,6 +83,13 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     // The board reports each changed rectangle of the window image; only
     // those are repainted. Exposes and resizes still repaint everything.
     mBoard.setDamageHandler([this](const QRect& r) { mPicWork->update(r); });
+    // Not from inside the paint: ending a gesture may show a message.
+    mPicWork->setScaleHandler([this](int) {
+        if (!mScalePending) {
+            mScalePending = true;
+            QMetaObject::invokeMethod(this, [this] { msFollowScale(); }, Qt::QueuedConnection);
+        }
+    });
 
     buildMenus();
     buildPanel();
@@ -191,6 +199,7 @@ void frmMain::Form_Load()
         mClientRight = game.prpClientRight();
         mClientBottom = game.prpClientBottom();
         msLoadBackground();
+        mBoard.setScale(gintfWholeScale(devicePixelRatioF()));
         mBoard.resize(mClientRight, mClientBottom);
         mBoard.clsWindow();
         gsSizeFormToClient(this, mClientRight, mClientBottom);
@@ -234,6 +243,22 @@ void frmMain::msLoadBackground()
     if (picture.isNull())
         throw RuntimeError(err::InvalidPicture, QStringLiteral("Invalid picture"));
     mBoard.setBackground(picture);
+}
+
+void frmMain::msFollowScale()
+{
+    mScalePending = false;
+    const int scale = gintfWholeScale(mPicWork->devicePixelRatioF());
+    if (mUnloaded || scale == mBoard.scale())
+        return;
+    trapErrors("msFollowScale", [&] {
+        msFinishGesture();
+        mBoard.setScale(scale);
+        // Before New the empty board is all there is to show.
+        if (mGame && (!mInactive || mFinished))
+            mGame->gsDrawCards();
+        mPicWork->update();
+    });
 }
 
 void frmMain::msSetAboutCaption()

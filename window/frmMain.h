@@ -90,6 +90,7 @@ private:
     QString mstrfGetHelpFile();
     void msGetPlayArea();
     void msLoadBackground();
+    void msFollowScale();
     void msShowHelp(int command, int data);
     void msSetCardsLeftCaption();
     void msGameWon();
@@ -121,6 +122,7 @@ private:
     std::unique_ptr<GameRules> mGame;
     bool mLoaded = false;
     bool mUnloaded = false;
+    bool mScalePending = false;
     int mClientRight = 0;
     int mClientBottom = 0;
     bool mInactive = true;

@@ -12,7 +12,6 @@
 
 #include "window/frmMain.h"
 
-#include "core/blit.h"
 #include "core/errors.h"
 #include "core/gamechoices.h"
 #include "core/gamerules.h"
@@ -101,7 +100,7 @@ void frmMain::picWork_MouseDown(float x, float y)
             mImageHeight = kCardHeight;
         }
         mBoard.sizePicSave(mImageWidth, mImageHeight);
-        gsBitBlt(mBoard.picSave(), 0, 0, mImageWidth, mImageHeight, mBoard.picWork(), mDragX, mDragY);
+        mBoard.savePicSave(mDragX, mDragY);
         if (mChoice == choice::BakersDozen || mChoice == choice::Bisley)
             game->gsDrawCardBorder();
     } catch (...) {

@@ -1,7 +1,11 @@
 // Checks the committed pictures in assets/ directly, so a regenerated set
 // that breaks what the games rely on is caught before it ships.
 
+#include "core/frmCards.h"
+#include "launcher/chooserpicture.h"
+
 #include <QFile>
+#include <QHash>
 #include <QImage>
 #include <QSet>
 #include <QTest>
@@ -24,9 +28,10 @@ QString assetPath(const QString &name)
     return QStringLiteral(QUILLET_SOURCE_DIR "/assets/") + name;
 }
 
-QString cardPath(int n)
+// Pictures for 2x screens are twice the size, in a folder of their own.
+QString cardPath(int n, int scale = 1)
 {
-    return assetPath(QStringLiteral("cards/%1.bmp").arg(n, 2, 10, QLatin1Char('0')));
+    return assetPath(QStringLiteral("cards/%1%2.bmp").arg(scale == 2 ? QStringLiteral("2x/") : QString()).arg(n, 2, 10, QLatin1Char('0')));
 }
 
 int suitOf(int n) { return (n - 1) / 13; }
@@ -62,9 +67,14 @@ BmpHeader readHeader(const QString &path)
     return h;
 }
 
-QImage card(int n)
+QImage card(int n, int scale = 1)
 {
-    return QImage(cardPath(n)).convertToFormat(QImage::Format_RGB32);
+    return QImage(cardPath(n, scale)).convertToFormat(QImage::Format_RGB32);
+}
+
+QRect scaled(const QRect &r, int scale)
+{
+    return {r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale};
 }
 
 QByteArray region(const QImage &img, const QRect &r)
@@ -88,11 +98,13 @@ QByteArray inkMask(const QImage &img, const QRect &r)
     return out;
 }
 
-void addCardRows(int last)
+void addCardRows(int last, std::initializer_list<int> scales = {1})
 {
     QTest::addColumn<int>("n");
-    for (int n = 1; n <= last; ++n)
-        QTest::addRow("%02d", n) << n;
+    QTest::addColumn<int>("scale");
+    for (int scale : scales)
+        for (int n = 1; n <= last; ++n)
+            QTest::addRow("%dx/%02d", scale, n) << n << scale;
 }
 
 } // namespace
@@ -101,28 +113,31 @@ class CardPictures : public QObject {
     Q_OBJECT
 
 private slots:
-    void fileFormat_data() { addCardRows(53); }
+    void fileFormat_data() { addCardRows(53, {1, 2}); }
     void fileFormat()
     {
         QFETCH(int, n);
-        const BmpHeader h = readHeader(cardPath(n));
-        QVERIFY2(h.ok, qPrintable(cardPath(n)));
-        QCOMPARE(h.width, kCardWidth);
-        QCOMPARE(h.height, kCardHeight);
+        QFETCH(int, scale);
+        const BmpHeader h = readHeader(cardPath(n, scale));
+        QVERIFY2(h.ok, qPrintable(cardPath(n, scale)));
+        QCOMPARE(h.width, kCardWidth * scale);
+        QCOMPARE(h.height, kCardHeight * scale);
         QCOMPARE(h.bitCount, 4);
         QCOMPARE(h.compression, 0);
         QCOMPARE(h.palette.size(), 16 * 4);
 
-        const QImage img(cardPath(n));
-        QVERIFY(!img.isNull());
-        QCOMPARE(img.size(), QSize(kCardWidth, kCardHeight));
+        // The program carries exactly the committed picture.
+        const QImage &shipped = scale == 2 ? frmCards::imgCard2x(n) : frmCards::imgCard(n);
+        QCOMPARE(shipped.format(), QImage::Format_RGB32);
+        QCOMPARE(shipped, card(n, scale));
     }
 
     void sharedPalette()
     {
         const QByteArray first = readHeader(cardPath(1)).palette;
-        for (int n = 2; n <= 53; ++n)
-            QVERIFY2(readHeader(cardPath(n)).palette == first, qPrintable(cardPath(n)));
+        for (int scale : {1, 2})
+            for (int n = 1; n <= 53; ++n)
+                QVERIFY2(readHeader(cardPath(n, scale)).palette == first, qPrintable(cardPath(n, scale)));
     }
 
     // Corners are copied onto the table with the rest of the rectangle, so
@@ -147,13 +162,28 @@ private slots:
         }
     }
 
-    void leftStripIdentifiesCard()
+    // Whatever a fanned card leaves showing names it: no two faces look
+    // the same there.
+    void stripIdentifiesCard_data()
     {
-        const QRect strip(0, 0, kStripWidth, kCardHeight);
-        QSet<QByteArray> seen;
-        for (int n = 1; n <= 52; ++n)
-            seen.insert(region(card(n), strip));
-        QCOMPARE(seen.size(), 52);
+        QTest::addColumn<QRect>("strip");
+        QTest::addColumn<int>("scale");
+        for (int scale : {1, 2}) {
+            QTest::addRow("top %dx", scale) << QRect(0, 0, kCardWidth, kStripHeight) << scale;
+            QTest::addRow("left %dx", scale) << QRect(0, 0, kStripWidth, kCardHeight) << scale;
+            QTest::addRow("right %dx", scale) << QRect(kCardWidth - kStripWidth, 0, kStripWidth, kCardHeight) << scale;
+        }
+    }
+    void stripIdentifiesCard()
+    {
+        QFETCH(QRect, strip);
+        QFETCH(int, scale);
+        QHash<QByteArray, int> seen;
+        for (int n = 1; n <= 52; ++n) {
+            const int same = seen.value(region(card(n, scale), scaled(strip, scale)));
+            QVERIFY2(same == 0, qPrintable(QStringLiteral("cards %1 and %2").arg(same).arg(n)));
+            seen.insert(region(card(n, scale), scaled(strip, scale)), n);
+        }
     }
 
     void topStripIdentifiesRank()
@@ -218,14 +248,15 @@ private slots:
     }
 
     // Cards read the same either way up.
-    void bottomCornerIsTopCornerTurned_data() { addCardRows(52); }
+    void bottomCornerIsTopCornerTurned_data() { addCardRows(52, {1, 2}); }
     void bottomCornerIsTopCornerTurned()
     {
         QFETCH(int, n);
-        const QImage img = card(n);
-        for (int y = 0; y < 27; ++y)
-            for (int x = 0; x < kStripWidth; ++x)
-                QCOMPARE(img.pixel(kCardWidth - 1 - x, kCardHeight - 1 - y), img.pixel(x, y));
+        QFETCH(int, scale);
+        const QImage img = card(n, scale);
+        for (int y = 0; y < 27 * scale; ++y)
+            for (int x = 0; x < kStripWidth * scale; ++x)
+                QCOMPARE(img.pixel(img.width() - 1 - x, img.height() - 1 - y), img.pixel(x, y));
     }
 
     void backDiffersFromFaces()
@@ -249,12 +280,43 @@ private slots:
         QVERIFY(table.bitCount == 24);
         QVERIFY(!QImage(assetPath(QStringLiteral("Main.bmp"))).isNull());
 
-        const BmpHeader chooser = readHeader(assetPath(QStringLiteral("chooser.bmp")));
-        QVERIFY(chooser.ok);
-        QCOMPARE(chooser.width, 460);
-        QCOMPARE(chooser.height, 320);
-        QCOMPARE(chooser.bitCount, 24);
-        QCOMPARE(QImage(assetPath(QStringLiteral("chooser.bmp"))).size(), QSize(460, 320));
+        for (int scale : {1, 2}) {
+            const QString name = scale == 1 ? QStringLiteral("chooser.bmp") : QStringLiteral("chooser-2x.bmp");
+            const BmpHeader chooser = readHeader(assetPath(name));
+            QVERIFY(chooser.ok);
+            QCOMPARE(chooser.width, 460 * scale);
+            QCOMPARE(chooser.height, 320 * scale);
+            QCOMPARE(chooser.bitCount, 24);
+            QCOMPARE(QImage(assetPath(name)).size(), QSize(460, 320) * scale);
+        }
+    }
+
+    // The chooser shows the finest picture the screen can use, in the
+    // same logical size.
+    void chooserPictureForScreen_data()
+    {
+        QTest::addColumn<qreal>("ratio");
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1") << 1.0 << 1;
+        QTest::newRow("1.25") << 1.25 << 1;
+        QTest::newRow("1.5") << 1.5 << 2;
+        QTest::newRow("2") << 2.0 << 2;
+        QTest::newRow("3") << 3.0 << 3;
+        QTest::newRow("4") << 4.0 << 4;
+    }
+    void chooserPictureForScreen()
+    {
+        QFETCH(qreal, ratio);
+        QFETCH(int, scale);
+        const QImage &picture = gimgfChooserPicture(ratio);
+        QCOMPARE(picture.size(), QSize(460, 320) * scale);
+        QCOMPARE(picture.deviceIndependentSize(), QSizeF(460, 320));
+        // Whole-pixel blocks of the drawn picture: never smoothed.
+        const QImage drawn = gimgfChooserPicture(scale % 2 == 0 ? 2.0 : 1.0);
+        const int block = scale % 2 == 0 ? scale / 2 : scale;
+        for (const QPoint p : {QPoint(0, 0), QPoint(217, 141), QPoint(drawn.width() - 1, drawn.height() - 1)})
+            for (const QPoint d : {QPoint(0, 0), QPoint(block - 1, block - 1)})
+                QCOMPARE(picture.pixel(p * block + d), drawn.pixel(p));
     }
 };
 

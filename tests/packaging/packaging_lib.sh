@@ -13,18 +13,33 @@ pkg_fail() {
     exit 1
 }
 
+# skip_unless_installed MISSING...: with anything missing the test skips
+# (fails in CI).
+skip_unless_installed() {
+    [ "$#" -eq 0 ] && return 0
+    if [ "${CI:-}" = true ]; then
+        pkg_fail "not installed: $* (scripts/setup.sh --test installs them)"
+    fi
+    echo "SKIP: not installed: $* (run: bash scripts/setup.sh --test)"
+    exit "$SKIP"
+}
+
 # need_tools TOOL...: every tool is on PATH, or the test skips (fails in CI).
 need_tools() {
     local missing=() tool
     for tool in "$@"; do
         command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
     done
-    [ "${#missing[@]}" -eq 0 ] && return 0
-    if [ "${CI:-}" = true ]; then
-        pkg_fail "not installed: ${missing[*]} (scripts/setup.sh --test installs them)"
-    fi
-    echo "SKIP: not installed: ${missing[*]} (run: bash scripts/setup.sh --test)"
-    exit "$SKIP"
+    skip_unless_installed "${missing[@]}"
+}
+
+# need_packages PACKAGE...: the same for Debian packages that bring no command.
+need_packages() {
+    local missing=() p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    skip_unless_installed "${missing[@]}"
 }
 
 # The build folder from the <build>/bin argument every script test gets.
@@ -36,7 +51,7 @@ SOURCE=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 APP_ID=org.quillet.Quillet
 VERSION=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$BUILD/CPackConfig.cmake")
 [ -n "$VERSION" ] || pkg_fail "no package version in $BUILD/CPackConfig.cmake"
-ICON_SIZES=(16 24 32 48 64 128 256)
+ICON_SIZES=(16 24 32 48 64 96 128 256 512)
 
 # What an install holds below its prefix, files and links only, sorted.
 expected_files() {

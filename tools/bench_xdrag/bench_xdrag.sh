@@ -5,7 +5,10 @@
 # pointer move of the program and of the X server, read from
 # /proc/PID/task/*/schedstat (nanoseconds) before and after each drag.
 #
-# Usage: [BEFORE=<other bin dir>] [ROUNDS=n] bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
+# Usage: [BEFORE=<other bin dir>] [ROUNDS=n] [SCALES="1 2"] bash tools/bench_xdrag/bench_xdrag.sh <bin dir> [display number] [drags]
+# SCALES lists the desktop scales to drag at, each round (QT_SCALE_FACTOR;
+# the same path in board pixels, so at 2x a move repaints four times the
+# device pixels).
 # Then, when bench_floor was built beside it, the same drags in a bare Qt
 # window that moves one card-sized picture: the toolkit's floor, measured in
 # the same run.
@@ -17,6 +20,9 @@ BIN=$(cd "${1:?usage: $0 <bin dir> [display] [drags]}" && pwd)
 DISPLAY_NO=${2:-95}
 DRAGS=${3:-5}
 ROUNDS=${ROUNDS:-1}
+SCALES=${SCALES:-1}
+SCALE=1
+MAX_SCALE=$(printf '%s\n' $SCALES | sort -n | tail -1)
 MOVES=100
 export DISPLAY=":$DISPLAY_NO"
 
@@ -37,7 +43,7 @@ x() { timeout 10 "$@"; }
 sched_totals() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ ns += $1; runs += $3 } END { print ns + 0, runs + 0 }'; }
 # launch PROGRAM LOG: starts PROGRAM on the benchmark's display as APP_PID.
 launch() {
-    (cd "$WORK" && unset QT_QPA_PLATFORM && XDG_RUNTIME_DIR="$WORK" exec "$1") >"$2" 2>&1 &
+    (cd "$WORK" && unset QT_QPA_PLATFORM && QT_SCALE_FACTOR=$SCALE XDG_RUNTIME_DIR="$WORK" exec "$1") >"$2" 2>&1 &
     APP_PID=$!
 }
 
@@ -64,20 +70,22 @@ geometry() {
     GH=$(awk '/Height:/ { print $2 }' <<<"$info")
 }
 
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
+Xvfb "$DISPLAY" -screen 0 $((1024 * MAX_SCALE))x$((768 * MAX_SCALE))x24 -nolisten tcp >"$WORK/xvfb.log" 2>&1 &
 XVFB_PID=$!
 for i in $(seq 1 50); do x xdpyinfo >/dev/null 2>&1 && break; sleep 0.2; done
 x xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 
 # start_game BIN: starts the program in BIN, opens Beleaguered Castle from the
-# chooser and deals; leaves BX, BY at the board's top-left corner.
+# chooser and deals; leaves BX, BY at the board's top-left corner. Window
+# geometry is in device pixels: SCALE of them to a board pixel.
 start_game() {
+    local s=$SCALE
     launch "$1/quillet" "$WORK/quillet.log"
     CHOOSER=$(wait_window Quillet) || fail "no chooser window"
     geometry "$CHOOSER"
-    MENU_H=$((GH - 318))
+    MENU_H=$((GH - 318 * s))
     # Beleaguered Castle's entry in the chooser picture (2-pixel border).
-    x xdotool mousemove $((GX + 2 + 32 + 94)) $((GY + MENU_H + 2 + 125 + 13))
+    x xdotool mousemove $((GX + s * (2 + 32 + 94))) $((GY + MENU_H + s * (2 + 125 + 13)))
     sleep 0.5
     x xdotool click 1
     GAME=$(wait_window "Beleaguered Castle") || fail "no Beleaguered Castle window"
@@ -85,9 +93,9 @@ start_game() {
     BX=$GX
     BY=$((GY + MENU_H))
     # Game > New.
-    x xdotool mousemove $((GX + 20)) $((GY + MENU_H / 2)) click 1
+    x xdotool mousemove $((GX + 20 * s)) $((GY + MENU_H / 2)) click 1
     sleep 0.5
-    x xdotool mousemove $((GX + 30)) $((GY + MENU_H + 12)) click 1
+    x xdotool mousemove $((GX + 30 * s)) $((GY + MENU_H + 12 * s)) click 1
     sleep 1
 }
 stop_app() {
@@ -98,10 +106,10 @@ stop_app() {
 # drag_series NAME X Y: DRAGS drags of MOVES moves from board point (X, Y),
 # out to the right and down and back again, so a card ends where it began.
 drag_series() {
-    local name=$1 sx=$((BX + $2)) sy=$((BY + $3)) d m off a0 a1 s0 s1 w0 w1 app srv total_app=0 total_x=0 total_w=0 path="" apps=() srvs=()
+    local name=$1 sx=$((BX + $2 * SCALE)) sy=$((BY + $3 * SCALE)) d m off a0 a1 s0 s1 w0 w1 app srv total_app=0 total_x=0 total_w=0 path="" apps=() srvs=()
     for m in $(seq 1 "$MOVES"); do
         if [ "$m" -le 50 ]; then off=$((m * 4)); else off=$(((100 - m) * 4)); fi
-        path+=" mousemove $((sx + off)) $((sy + off / 2)) sleep 0.01"
+        path+=" mousemove $((sx + off * SCALE)) $((sy + off / 2 * SCALE)) sleep 0.01"
     done
     for d in $(seq 1 "$DRAGS"); do
         x xdotool mousemove "$sx" "$sy"
@@ -140,16 +148,21 @@ median() { printf '%s\n' "$@" | sort -n | awk '{ v[NR] = $1 } END { print (NR % 
 # the two are compared under the same load.
 for round in $(seq 1 "$ROUNDS"); do
     [ "$ROUNDS" -gt 1 ] && echo "round $round"
-    if [ -n "${BEFORE:-}" ]; then
-        start_game "$BEFORE"
-        drag_series "before: card" 182 48
+    for SCALE in $SCALES; do
+        tag=""
+        [ "$SCALES" != 1 ] && tag=" ${SCALE}x"
+        if [ -n "${BEFORE:-}" ]; then
+            start_game "$BEFORE"
+            drag_series "before: card$tag" 182 48
+            stop_app
+        fi
+        start_game "$BIN"
+        drag_series "card$tag" 182 48
+        drag_series "felt$tag" 20 400
+        [ -n "${SHOT:-}" ] && x import -window root "$SHOT"
         stop_app
-    fi
-    start_game "$BIN"
-    drag_series card 182 48
-    drag_series felt 20 400
-    [ -n "${SHOT:-}" ] && x import -window root "$SHOT"
-    stop_app
+    done
+    SCALE=1
 
     # The toolkit's floor on the same display and path: a bare Qt window
     # that moves one card-sized picture and repaints only its two rectangles.

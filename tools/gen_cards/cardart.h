@@ -12,6 +12,9 @@ enum class Suit { Spades, Hearts, Diamonds, Clubs };
 // Corner index for rank 1..13, at most 11 wide and 11 high.
 const Bitmap &rankGlyph(int rank);
 
+// The same at 2x, at most 22 wide and 22 high.
+const Bitmap &rankGlyph2x(int rank);
+
 // 9 x 9 suit sign used under the index and for the pips on 2..10.
 const Bitmap &pip(Suit suit);
 

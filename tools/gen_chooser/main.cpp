@@ -1,14 +1,17 @@
 // Draws the picture of the game chooser: wooden planks, the title, and the
 // numbered game names, each inside the box the chooser outlines when the
-// mouse is over it.
+// mouse is over it; once at 460 x 320 and once at twice that for 2x screens,
+// with everything at twice its place and size.
 //
-//   gen_chooser FILE.bmp [FONTFILE]
+//   gen_chooser FILE.bmp [FONTFILE]     writes FILE.bmp and FILE-2x.bmp
 //
 // The script font is needed only here, never at run time.
 
+#include "../common/bmpfile.h"
+#include "../common/splitmix.h"
+
 #include <QFile>
 #include <QFontDatabase>
-#include "../common/splitmix.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -113,22 +116,28 @@ int jointFor(int top, int bottom, Rng &rng)
     return xs.empty() ? -1 : xs[std::size_t(rng.below(int(xs.size())))];
 }
 
-QImage planks()
+// The wood is laid out in 1x pixels; at a finer scale the grain is sampled
+// at each finer pixel's centre, and gaps and joints stay a 1x pixel wide.
+QImage planks(int scale)
 {
-    QImage img(kWidth, kHeight, QImage::Format_RGB32);
+    QImage img(kWidth * scale, kHeight * scale, QImage::Format_RGB32);
     Rng rng{20240601};
     for (std::size_t p = 0; p + 1 < std::size(kSeams); ++p) {
         const int top = kSeams[p], bottom = kSeams[p + 1];
         const int joint = jointFor(top, bottom, rng);
         const double tone[2] = {0.93 + 0.12 * rng.unit(), 0.93 + 0.12 * rng.unit()};
         const Noise bend(rng.next()), rings[2] = {Noise(rng.next()), Noise(rng.next())}, fibre(rng.next());
-        for (int y = top; y < bottom; ++y) {
-            for (int x = 0; x < kWidth; ++x) {
+        for (int sy = top * scale; sy < bottom * scale; ++sy) {
+            const int y = sy / scale;
+            const double fy = (sy + 0.5) / scale - 0.5;
+            for (int sx = 0; sx < kWidth * scale; ++sx) {
+                const int x = sx / scale;
+                const double fx = (sx + 0.5) / scale - 0.5;
                 const int piece = joint >= 0 && x > joint ? 1 : 0;
                 // Grain lines follow slow bends along the board.
-                const double f = (y - top) + 6.0 * bend.at(x / 150.0, piece * 7.0) + 1.5 * bend.at(x / 40.0, 3.0);
-                const double ring = std::max(0.0, rings[piece].at(x / 400.0, f / 2.6));
-                const double fib = fibre.at(x / 30.0, f * 1.3);
+                const double f = (fy - top) + 6.0 * bend.at(fx / 150.0, piece * 7.0) + 1.5 * bend.at(fx / 40.0, 3.0);
+                const double ring = std::max(0.0, rings[piece].at(fx / 400.0, f / 2.6));
+                const double fib = fibre.at(fx / 30.0, f * 1.3);
                 double k = tone[piece] * (1.0 - 0.22 * ring * ring) + 0.025 * fib;
                 if (y == top)
                     k *= 0.5; // gap between boards
@@ -140,7 +149,7 @@ QImage planks()
                     k *= 0.55;
                 else if (x == joint + 1)
                     k *= 1.06;
-                img.setPixel(x, y, shade(206, 152, 94, k));
+                img.setPixel(sx, sy, shade(206, 152, 94, k));
             }
         }
     }
@@ -178,9 +187,14 @@ QRect inkRect(const QString &text, const QFont &font)
     return r.translated(-100, -250);
 }
 
-QRect room(const Entry &e)
+QRect scaled(const QRect &r, int scale)
 {
-    return e.box.adjusted(kInset, kInset, -kInset, -kInset);
+    return {r.x() * scale, r.y() * scale, r.width() * scale, r.height() * scale};
+}
+
+QRect room(const Entry &e, int scale = 1)
+{
+    return scaled(e.box.adjusted(kInset, kInset, -kInset, -kInset), scale);
 }
 
 // Biggest pixel size at which the text fits its box.
@@ -200,6 +214,56 @@ int fail(const QString &message)
 {
     std::fprintf(stderr, "gen_chooser: %s\n", qPrintable(message));
     return 1;
+}
+
+// The picture at scale 1 or 2; the names' size is chosen at 1x so that both
+// pictures set them alike.
+QImage drawChooser(const QString &family, int scale, QString *error)
+{
+    QImage img = planks(scale);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+
+    // Title, centred above the list, engraved: a light edge under dark ink.
+    const QString title = QStringLiteral("Quillet");
+    const QFont titleFont = scriptFont(family, 72 * scale);
+    const QRect titleInk = inkRect(title, titleFont);
+    const QPointF titleAt((kWidth * scale - titleInk.width()) / 2 - titleInk.left(), 80 * scale - titleInk.bottom());
+    p.setFont(titleFont);
+    p.setPen(QColor(255, 236, 200, 200));
+    p.drawText(titleAt + QPointF(1.5, 1.5) * scale, title);
+    p.setPen(QColor(92, 38, 12));
+    p.drawText(titleAt, title);
+
+    // One size for every name, unless some name would get too small for it.
+    int common = 1000;
+    for (const Entry &e : kEntries)
+        common = std::min(common, fittingSize(family, e));
+
+    for (int i = 0; i < int(std::size(kEntries)); ++i) {
+        const Entry &e = kEntries[i];
+        const QString text = QString::fromUtf8(e.text);
+        const QFont font = scriptFont(family, common * scale);
+        const QRect ink = inkRect(text, font);
+        const QRect box = scaled(e.box, scale), r = room(e, scale);
+        const int left = i == kExit ? box.left() + (box.width() - ink.width()) / 2 : box.left() + kLeftPad * scale;
+        const int top = r.top() + (r.height() - ink.height()) / 2;
+        const QPoint at(left - ink.left(), top - ink.top());
+        if (!r.contains(ink.translated(at))) {
+            *error = QStringLiteral("\"%1\" does not fit its box at %2x").arg(text).arg(scale);
+            return QImage();
+        }
+        p.setFont(font);
+        p.setPen(QColor(255, 230, 190, 150));
+        p.drawText(at + QPointF(1, 1) * scale, text);
+        p.setPen(QColor(178, 16, 16));
+        p.drawText(at, text);
+        std::printf("%dx %-24s size %d ink %d,%d %dx%d in %d,%d %dx%d\n", scale, e.text, common * scale,
+                    ink.left() + at.x(), ink.top() + at.y(), ink.width(), ink.height(), box.x(), box.y(),
+                    box.width(), box.height());
+    }
+    return img;
 }
 
 } // namespace
@@ -222,84 +286,17 @@ int main(int argc, char **argv)
         return fail(QStringLiteral("no script font; install fonts-dancingscript or name the font file"));
     const QString family = QFontDatabase::applicationFontFamilies(fontId).value(0);
 
-    QImage img = planks();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-
-    // Title, centred above the list, engraved: a light edge under dark ink.
-    const QString title = QStringLiteral("Quillet");
-    const QFont titleFont = scriptFont(family, 72);
-    const QRect titleInk = inkRect(title, titleFont);
-    const QPointF titleAt((kWidth - titleInk.width()) / 2 - titleInk.left(), 80 - titleInk.bottom());
-    p.setFont(titleFont);
-    p.setPen(QColor(255, 236, 200, 200));
-    p.drawText(titleAt + QPointF(1.5, 1.5), title);
-    p.setPen(QColor(92, 38, 12));
-    p.drawText(titleAt, title);
-
-    // One size for every name, unless some name would get too small for it.
-    int common = 1000;
-    for (const Entry &e : kEntries)
-        common = std::min(common, fittingSize(family, e));
-
-    for (int i = 0; i < int(std::size(kEntries)); ++i) {
-        const Entry &e = kEntries[i];
-        const QString text = QString::fromUtf8(e.text);
-        const QFont font = scriptFont(family, common);
-        const QRect ink = inkRect(text, font);
-        const QRect r = room(e);
-        const int left = i == kExit ? e.box.left() + (e.box.width() - ink.width()) / 2 : e.box.left() + kLeftPad;
-        const int top = r.top() + (r.height() - ink.height()) / 2;
-        const QPoint at(left - ink.left(), top - ink.top());
-        if (!r.contains(ink.translated(at)))
-            return fail(QStringLiteral("\"%1\" does not fit its box").arg(text));
-        p.setFont(font);
-        p.setPen(QColor(255, 230, 190, 150));
-        p.drawText(at + QPointF(1, 1), text);
-        p.setPen(QColor(178, 16, 16));
-        p.drawText(at, text);
-        std::printf("%-24s size %d ink %d,%d %dx%d in %d,%d %dx%d\n", e.text, common, ink.left() + at.x(),
-                    ink.top() + at.y(), ink.width(), ink.height(), e.box.x(), e.box.y(), e.box.width(),
-                    e.box.height());
+    QString base = args[0];
+    if (base.endsWith(QLatin1String(".bmp")))
+        base.chop(4);
+    for (int scale : {1, 2}) {
+        const QString path = scale == 1 ? args[0] : base + QStringLiteral("-2x.bmp");
+        QString error;
+        const QImage img = drawChooser(family, scale, &error);
+        if (img.isNull())
+            return fail(error);
+        if (!writeBmp24(img, path, &error))
+            return fail(error);
     }
-    p.end();
-
-    // 24-bit BMP, rows bottom-up, written by hand so the format never varies.
-    QFile out(args[0]);
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return fail(QStringLiteral("cannot write %1").arg(args[0]));
-    const int stride = (kWidth * 3 + 3) / 4 * 4;
-    QByteArray bytes;
-    auto put = [&](std::uint32_t v, int n) {
-        for (int i = 0; i < n; ++i)
-            bytes.append(char((v >> (8 * i)) & 0xff));
-    };
-    bytes.append("BM");
-    put(54 + stride * kHeight, 4);
-    put(0, 4);
-    put(54, 4);
-    put(40, 4);
-    put(kWidth, 4);
-    put(kHeight, 4);
-    put(1, 2);
-    put(24, 2);
-    put(0, 4);
-    put(stride * kHeight, 4);
-    put(2835, 4);
-    put(2835, 4);
-    put(0, 4);
-    put(0, 4);
-    for (int y = kHeight - 1; y >= 0; --y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const QRgb c = img.pixel(x, y);
-            bytes.append(char(qBlue(c)));
-            bytes.append(char(qGreen(c)));
-            bytes.append(char(qRed(c)));
-        }
-        bytes.append(QByteArray(stride - kWidth * 3, '\0'));
-    }
-    if (out.write(bytes) != bytes.size())
-        return fail(QStringLiteral("cannot write %1").arg(args[0]));
     return 0;
 }

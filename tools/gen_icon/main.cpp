@@ -3,7 +3,7 @@
 // shapes at its own resolution rather than scaled down from the largest, and
 // the small sizes leave out the corner indices, which would only blur.
 //
-//   gen_icon OUTDIR        writes OUTDIR/quillet-16.png .. quillet-256.png
+//   gen_icon OUTDIR        writes OUTDIR/quillet-16.png .. quillet-512.png
 //
 // Shapes are paths, never font glyphs, so the output does not depend on the
 // fonts installed.
@@ -20,8 +20,9 @@
 
 namespace {
 
-// Sizes of the hicolor theme's fixed-size folders.
-const int kSizes[] = {16, 24, 32, 48, 64, 128, 256};
+// Sizes of the hicolor theme's fixed-size folders; each has its double here
+// too, so a 2x screen gets a drawn icon at every size it asks for.
+const int kSizes[] = {16, 24, 32, 48, 64, 96, 128, 256, 512};
 
 // The drawing is laid out on a 256 x 256 grid.
 constexpr double kGrid = 256.0;

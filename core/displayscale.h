@@ -1,0 +1,20 @@
+#pragma once
+// The desktop's scale, always a whole number of device pixels per board
+// pixel: the board is drawn from pictures of that size or in whole-pixel
+// blocks, never smoothed.
+
+class QByteArray;
+
+// A device pixel ratio as the board's whole-number scale: halves round up
+// (1.25 gives 1, 1.5 and 1.75 give 2); nothing usable gives 1.
+int gintfWholeScale(double adblRatio);
+
+// Rounds the scale factors a user may set for the toolkit
+// (QT_SCALE_FACTOR, QT_SCREEN_SCALE_FACTORS) to whole numbers and asks the
+// toolkit to round the desktop's own factor the same way. Call before the
+// application object exists.
+void gsUseWholeScale();
+
+// One QT_SCREEN_SCALE_FACTORS list ("2;1.5" or "DP-1=1.5;HDMI-1=1") with
+// every factor rounded; entries without a usable factor become 1.
+QByteArray gstrfWholeScreenFactors(const QByteArray& astrFactors);
