@@ -5,6 +5,7 @@
 //                                  and OUTDIR/2x/01.bmp .. 53.bmp (110 x 158)
 //   gen_cards --table FILE.bmp     writes the 800 x 600 table felt
 
+#include "../common/offscreen.h"
 #include "../common/bmpfile.h"
 #include "cardart.h"
 #include "cardface.h"
@@ -67,8 +68,7 @@ QString writeCards(const QDir &out, int scale)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    gsDrawOffscreen();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     QString error = checkArt();

@@ -7,6 +7,7 @@
 //
 // The script font is needed only here, never at run time.
 
+#include "../common/offscreen.h"
 #include "../common/bmpfile.h"
 #include "../common/splitmix.h"
 
@@ -270,8 +271,7 @@ QImage drawChooser(const QString &family, int scale, QString *error)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    gsDrawOffscreen();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args.size() > 2)

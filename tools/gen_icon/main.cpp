@@ -8,6 +8,7 @@
 // Shapes are paths, never font glyphs, so the output does not depend on the
 // fonts installed.
 
+#include "../common/offscreen.h"
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -153,8 +154,7 @@ QImage drawIcon(int size)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    gsDrawOffscreen();
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
     if (args.size() != 1) {
