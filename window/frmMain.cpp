@@ -101,6 +101,14 @@ frmMain::~frmMain()
     // A window destroyed without being closed still unloads properly.
     if (!mUnloaded)
         Form_Unload();
+    // The board outlives this object while the base classes tear the
+    // window down (hiding it takes its focus): it must call back no more.
+    mPicWork->setPointerHandler({});
+    mPicWork->setKeyHandler({});
+    mPicWork->setScaleHandler({});
+    mBoard.setDamageHandler({});
+    if (windowHandle())
+        windowHandle()->removeEventFilter(this);
 }
 
 void frmMain::buildMenus()
