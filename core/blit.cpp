@@ -56,6 +56,11 @@ int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int c
     return width * height;
 }
 
+QImage gimgfAtScale(const QImage& drawn1x, const QImage& drawn2x, int scale)
+{
+    return scale % 2 == 0 ? gimgfScaleBlocks(drawn2x, scale / 2) : gimgfScaleBlocks(drawn1x, scale);
+}
+
 QImage gimgfScaleBlocks(const QImage& src, int factor)
 {
     const QImage from = src.convertToFormat(QImage::Format_RGB32);

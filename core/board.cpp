@@ -10,29 +10,29 @@
 Board::Board()
 {
     mCards = &ScaledCards::forScale(1);
-    resize(800, 600);
+    resize(800, 600, 1);
     mBlankCard = QImage(72, 100, QImage::Format_RGB32);
     mBlankCard.fill(Qt::white);
     mPicSave = QImage(73, 97, QImage::Format_RGB32);
     mPicSave.fill(Qt::black);
 }
 
-void Board::resize(int width, int height)
+void Board::resize(int width, int height, int scale)
 {
     width = std::max(1, width);
     height = std::max(1, height);
-    if (mWidth == width && mHeight == height)
+    scale = std::max(1, scale);
+    if (mWidth == width && mHeight == height && mScale == scale)
         return;
     mWidth = width;
     mHeight = height;
+    if (scale != mScale)
+        rescale(scale);
     rebuildSurfaces();
 }
 
-void Board::setScale(int scale)
+void Board::rescale(int scale)
 {
-    scale = std::max(1, scale);
-    if (scale == mScale)
-        return;
     const QSize saveSize = mPicSave.size() / mScale;
     mCards = &ScaledCards::forScale(scale);
     mScale = scale;
@@ -42,7 +42,6 @@ void Board::setScale(int scale)
     mPicCard = &mBlankCard;
     sizePicSave(saveSize.width(), saveSize.height());
     mPicSave.fill(Qt::black);
-    rebuildSurfaces();
 }
 
 void Board::rebuildSurfaces()

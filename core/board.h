@@ -30,14 +30,13 @@ public:
     Board(const Board&) = delete;  // picCard may point into the board itself
     Board& operator=(const Board&) = delete;
 
-    // Board size in board pixels; keeps the current background.
-    void resize(int width, int height);
+    // Board size in board pixels and device pixels per board pixel (1 or
+    // more), set together so the surfaces are built once; keeps the current
+    // background. A change rebuilds every surface empty: the game draws its
+    // cards again.
+    void resize(int width, int height, int scale);
     int width() const { return mWidth; }
     int height() const { return mHeight; }
-
-    // Device pixels per board pixel (1 or more). A new scale rebuilds every
-    // surface empty: the game draws its cards again.
-    void setScale(int scale);
     int scale() const { return mScale; }
 
     // The background is shown at its own size from the top-left corner;
@@ -97,6 +96,7 @@ public:
     long long pixelsCopied() const { return mPixelsCopied; }
 
 private:
+    void rescale(int scale);  // pictures, background and picSave only
     void rebuildSurfaces();
     void rebuildClearImage();
     QRect toDevice(const QRect& rect) const;

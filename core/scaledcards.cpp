@@ -10,13 +10,9 @@
 
 ScaledCards::ScaledCards(int scale) : mScale(scale)
 {
-    // 1 and 2 are drawn sizes: the stored pictures themselves, no copy.
-    const bool fromDouble = scale % 2 == 0;
-    const int blocks = fromDouble ? scale / 2 : scale;
-    for (int n = 1; n <= kCardBack; ++n) {
-        const QImage& drawn = fromDouble ? frmCards::imgCard2x(n) : frmCards::imgCard(n);
-        mPictures[n] = blocks == 1 ? drawn : gimgfScaleBlocks(drawn, blocks);
-    }
+    // At 1 and 2 these share the stored pictures' pixels.
+    for (int n = 1; n <= kCardBack; ++n)
+        mPictures[n] = gimgfAtScale(frmCards::imgCard(n), frmCards::imgCard2x(n), scale);
 }
 
 const ScaledCards& ScaledCards::forScale(int scale)

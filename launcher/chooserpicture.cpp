@@ -15,8 +15,7 @@ const QImage& gimgfChooserPicture(qreal devicePixelRatio)
         scale = 1;
     QImage& picture = pictures[scale];
     if (picture.isNull()) {
-        const bool fromDouble = scale % 2 == 0;
-        picture = gimgfScaleBlocks(fromDouble ? drawn2x : drawn1x, fromDouble ? scale / 2 : scale);
+        picture = gimgfAtScale(drawn1x, drawn2x, scale);
         picture.setDevicePixelRatio(scale);
     }
     return picture;

@@ -46,7 +46,7 @@ void BoardView::paintEvent(QPaintEvent* event)
     // A window moved to a screen of another scale draws its board afresh
     // at that scale before anything of it is shown.
     if (mScaleHandler && gintfWholeScale(devicePixelRatioF()) != mBoard.scale())
-        mScaleHandler(gintfWholeScale(devicePixelRatioF()));
+        mScaleHandler();
     QPainter painter(this);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     const QImage& image = mBoard.windowImage();

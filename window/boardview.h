@@ -23,7 +23,7 @@ public:
     void setKeyHandler(KeyHandler handler) { mKeyHandler = std::move(handler); }
     // Called, before painting, when the screen's whole-number scale is no
     // longer the board's.
-    using ScaleHandler = std::function<void(int)>;
+    using ScaleHandler = std::function<void()>;
     void setScaleHandler(ScaleHandler handler) { mScaleHandler = std::move(handler); }
 
     // The keyboard's frame round a board rectangle (logical pixels); an

@@ -84,7 +84,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     // those are repainted. Exposes and resizes still repaint everything.
     mBoard.setDamageHandler([this](const QRect& r) { mPicWork->update(r); });
     // Not from inside the paint: ending a gesture may show a message.
-    mPicWork->setScaleHandler([this](int) {
+    mPicWork->setScaleHandler([this] {
         if (!mScalePending) {
             mScalePending = true;
             QMetaObject::invokeMethod(this, [this] { msFollowScale(); }, Qt::QueuedConnection);
@@ -207,8 +207,7 @@ void frmMain::Form_Load()
         mClientRight = game.prpClientRight();
         mClientBottom = game.prpClientBottom();
         msLoadBackground();
-        mBoard.setScale(gintfWholeScale(devicePixelRatioF()));
-        mBoard.resize(mClientRight, mClientBottom);
+        mBoard.resize(mClientRight, mClientBottom, gintfWholeScale(devicePixelRatioF()));
         mBoard.clsWindow();
         gsSizeFormToClient(this, mClientRight, mClientBottom);
         setWindowTitle(game.prpTitle());
@@ -261,7 +260,7 @@ void frmMain::msFollowScale()
         return;
     trapErrors("msFollowScale", [&] {
         msFinishGesture();
-        mBoard.setScale(scale);
+        mBoard.resize(mBoard.width(), mBoard.height(), scale);
         // Before New the empty board is all there is to show.
         if (mGame && (!mInactive || mFinished))
             mGame->gsDrawCards();
