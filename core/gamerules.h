@@ -8,14 +8,13 @@
 // (number 438), just as a call to a missing member would; the window's
 // handler reports it. Games trap their own errors inside each operation.
 
+#include "core/tabledescription.h"
+
 #include <QPoint>
 #include <QString>
 #include <vector>
 
 class Board;
-
-// Where a card is, for the card-conservation census tests run on every game.
-enum class CardWhere { Table, Stock, Waste, Foundation, Discard };
 
 struct CardLocation {
     int card;
@@ -54,6 +53,12 @@ public:
     // every card a player could pick up or drop onto, and of every empty place
     // a card may be put. Random-play tests aim their presses and drops here.
     virtual std::vector<QPoint> hotSpots() const { return {}; }
+
+    // The table as the player sees it: every place in the game's own words,
+    // its cards bottom up, what shows of each and what a press or a drop
+    // there can do now (see core/tabledescription.h). Empty before the first
+    // deal. Built only when asked for; never throws.
+    virtual TableDescription describeTable() const { return {}; }
 
 protected:
     Board& board() { return mBoard; }
