@@ -13,3 +13,14 @@ void GameRules::gsPlaceCard(float, float, int, int, int, int, bool&, bool&, int&
 bool GameRules::gblnfGameOver() { gsRaiseNotSupported(); }
 void GameRules::gsDealCard(bool&, bool&, int&) { gsRaiseNotSupported(); }
 void GameRules::gsUndo(bool&, bool&, int&) { gsRaiseNotSupported(); }
+
+TableDescription GameRules::describeTable() const
+{
+    try {
+        TableDescription table = placesOnTable();
+        gsFillShown(table);
+        return table;
+    } catch (...) {
+        return {};
+    }
+}

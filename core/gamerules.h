@@ -57,8 +57,16 @@ public:
     // The table as the player sees it: every place in the game's own words,
     // its cards bottom up, what shows of each and what a press or a drop
     // there can do now (see core/tabledescription.h). Empty before the first
-    // deal. Built only when asked for; never throws.
-    virtual TableDescription describeTable() const { return {}; }
+    // deal. Built only when asked for, never on the drag path; never throws
+    // (a fault while describing gives an empty table).
+    TableDescription describeTable() const;
+
+protected:
+    // The game's places, with each card's face rectangle and what a press
+    // or drop can do; describeTable() works out what shows of each card.
+    virtual TableDescription placesOnTable() const { return {}; }
+
+public:
 
 protected:
     Board& board() { return mBoard; }
