@@ -71,6 +71,8 @@ public:
 signals:
     // The window has unloaded: the chooser shows itself again.
     void unloaded();
+    // The keyboard's frame moved to another spot, or was hidden.
+    void keyFrameMoved(QRect spot);
 
 public:
     void setVisible(bool visible) override;

@@ -67,12 +67,16 @@ void frmMain::msShowKeyFrame(QPoint spot, const std::vector<QPoint>& spots)
     mKeySpot = spot;
     mKeyFrameShown = true;
     mPicWork->setKeyFrame(QRect(spot.x(), spot.y(), width, kCardHeight));
+    emit keyFrameMoved(mPicWork->keyFrame());
 }
 
 void frmMain::msHideKeyFrame()
 {
+    const bool shown = mKeyFrameShown;
     mKeyFrameShown = false;
     mPicWork->setKeyFrame({});
+    if (shown)
+        emit keyFrameMoved({});
 }
 
 void frmMain::msKeyFrameFollowBoard()
