@@ -325,8 +325,10 @@ void TestPointer::keysMakeTheMouseCalls_data()
 {
     QTest::addColumn<int>("choice");
     QTest::addColumn<int>("dropAnswer");
-    QTest::addColumn<QString>("keys");  // > Right, < Left, H Home, E End, space, e Escape
-    QTest::addColumn<QList<QPoint>>("mouse");  // press, moves, release
+    // > Right, < Left, H Home, E End, space, e Escape; p and r the mouse
+    // pressed on the card and released at the second spot.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QList<QPoint>>("mouse");  // press, moves, release; (-1,-1) starts the next gesture
     // The spots lie at (100, 100) (the card), (300, 200) and (700, 440); keys press 4 pixels inside one.
     const QPoint card(104, 104), other(304, 204), edge(704, 444);
     QTest::newRow("click game: a click") << 6 << 0 << ">H " << QList<QPoint>{card, card};
@@ -335,6 +337,9 @@ void TestPointer::keysMakeTheMouseCalls_data()
     QTest::newRow("drag game: refused, wrapping") << 2 << 0 << "> < " << QList<QPoint>{card, edge, edge};
     QTest::newRow("drag game: held at the panel") << 2 << 5 << "> >> " << QList<QPoint>{card, other, edge, edge};
     QTest::newRow("drag game: Escape") << 2 << 5 << "> Ee" << QList<QPoint>{card, edge, card, card};
+    // The mouse takes over what the keys hold: it goes back, and keys wait for the release.
+    QTest::newRow("drag game: mouse after keys") << 2 << 5 << "> p> r"
+                                                << QList<QPoint>{card, card, {-1, -1}, card, other};
 }
 
 void TestPointer::keysMakeTheMouseCalls()
@@ -354,10 +359,18 @@ void TestPointer::keysMakeTheMouseCalls()
         f.fake->calls.clear();
         if (by == 0)
             for (QChar k : keys)
-                QTest::keyClick(w->picWork(), codes[QStringLiteral("><HE e").indexOf(k)]);
+                if (k == 'p' || k == 'r')
+                    (k == 'p' ? press : release)(w->picWork(), k == 'p' ? QPointF(104, 104) : QPointF(304, 204));
+                else
+                    QTest::keyClick(w->picWork(), codes[QStringLiteral("><HE e").indexOf(k)]);
         else
-            for (int i = 0; i < mouse.size(); ++i)
-                (i == 0 ? press : i + 1 == mouse.size() ? release : move)(w->picWork(), mouse[i]);
+            for (int i = 0, start = 0; i < mouse.size(); ++i) {
+                const bool last = i + 1 == mouse.size() || mouse[i + 1] == QPoint(-1, -1);
+                if (mouse[i] == QPoint(-1, -1))
+                    start = i + 1;
+                else
+                    (i == start ? press : last ? release : move)(w->picWork(), mouse[i]);
+            }
         calls[by] = f.fake->calls;
         QCOMPARE(gintfCursorDisplayCount(), 0);
     }
