@@ -18,6 +18,7 @@
 #include "games/gamefactory.h"
 #include "fakegame.h"
 #include "boardcheck.h"
+#include "tablecheck.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
@@ -591,6 +592,9 @@ QString checkStep(frmMain& window, const MessageRecorder& messages)
     const QString lost = describe(window.game()->census());
     if (!lost.isEmpty())
         return lost;
+    const QString table = tableMismatch(window);
+    if (!table.isEmpty())
+        return QStringLiteral("table: ") + table;
     if (!messages.errors().isEmpty())
         return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
     // Only a card the keyboard holds keeps the pointer hidden between steps.
@@ -710,6 +714,16 @@ public:
     }
     std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
     bool broken = false;
+
+protected:
+    // Every card listed and none drawn: only the census is on trial here.
+    TableDescription placesOnTable() const override
+    {
+        TablePlace all;
+        for (const CardLocation& c : census())
+            all.cards.push_back({c.card});
+        return {all};
+    }
 };
 }
 
