@@ -482,12 +482,11 @@ TableDescription clsScorpion::placesOnTable() const
         }
         table.push_back(std::move(row));
     }
-    if (!mblnReserveDealt) {
-        TablePlace reserve = gudtfNewPlace(QStringLiteral("Reserve"), CardWhere::Stock);
-        for (int a = 1; a <= kReserveSize; ++a)
-            reserve.cards.push_back(gudtfNewCard(mintReserve[a], false));
-        table.push_back(std::move(reserve));
-    }
+    // Unseen until Deal lays it out; then empty for the rest of the game.
+    TablePlace reserve = gudtfNewPlace(QStringLiteral("Reserve"), CardWhere::Stock);
+    for (int a = 1; a <= kReserveSize && !mblnReserveDealt; ++a)
+        reserve.cards.push_back(gudtfNewCard(mintReserve[a], false));
+    table.push_back(std::move(reserve));
     return table;
 }
 
