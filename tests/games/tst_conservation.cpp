@@ -734,6 +734,16 @@ public:
     }
     std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
     bool broken = false;
+
+protected:
+    // Every card listed and none drawn: only the census is on trial here.
+    TableDescription placesOnTable() const override
+    {
+        TablePlace all;
+        for (const CardLocation& c : census())
+            all.cards.push_back({c.card});
+        return {all};
+    }
 };
 }
 
