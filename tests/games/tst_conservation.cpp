@@ -18,6 +18,7 @@
 #include "games/gamefactory.h"
 #include "fakegame.h"
 #include "boardcheck.h"
+#include "tablecheck.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
@@ -611,6 +612,9 @@ QString checkStep(frmMain& window, const MessageRecorder& messages)
     const QString lost = describe(window.game()->census());
     if (!lost.isEmpty())
         return lost;
+    const QString table = tableMismatch(window);
+    if (!table.isEmpty())
+        return QStringLiteral("table: ") + table;
     if (!messages.errors().isEmpty())
         return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
     // Only a card the keyboard holds keeps the pointer hidden between steps.
