@@ -1,8 +1,9 @@
 // Playing from the keyboard. A frame marks one spot of the board: exactly
-// what shows of a card a press can pick up or click, or of a card or empty
-// place a drop can land on (while a card is held, only those), as the game
-// describes its table. The keys make the same press, move and release calls
-// the mouse makes, so every rule stays the game's own.
+// what shows of a card or of an empty place, as the game describes its
+// table; every one can be visited, so that the whole table can be looked at
+// (and read out), and while a card is held only those a drop can land on.
+// The keys make the same press, move and release calls the mouse makes, so
+// every rule stays the game's own.
 //
 // Arrows move where they point, Tab and Shift+Tab step in reading order,
 // Home and End go to the first and last spot (window/keynavigation.h);
@@ -34,7 +35,7 @@ std::vector<QRect> frmMain::mvecfKeySpots() const
         return spots;
     const bool holding = mKeyGesture;
     for (const TableSpot& spot : gvecfTableSpots(mGame->describeTable()))
-        if (spot.canDrop || (!holding && spot.canPick))
+        if (spot.canDrop || !holding)
             spots.push_back(spot.rect);
     gsSortSpots(spots);
     return spots;
