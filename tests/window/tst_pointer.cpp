@@ -1,7 +1,9 @@
 // Pointer handling: selection, dragging with the saved image, the drag
 // limits, placement and the win, through real mouse events on the board.
 
+#include "core/gamechoices.h"
 #include "core/platform.h"
+#include "window/keynavigation.h"
 #include "windowtestbase.h"
 
 #include <QLabel>
@@ -47,6 +49,8 @@ private slots:
     void menuOpenedMidDragEndsTheDrag();
     void keysMakeTheMouseCalls_data();
     void keysMakeTheMouseCalls();
+    void arrowsMoveWhereTheyPoint_data();
+    void arrowsMoveWhereTheyPoint();
 };
 
 void TestPointer::dragPicksUpSavesAndPlaces()
@@ -375,6 +379,70 @@ void TestPointer::keysMakeTheMouseCalls()
         QCOMPARE(gintfCursorDisplayCount(), 0);
     }
     QCOMPARE(calls[0], calls[1]);
+}
+
+void TestPointer::arrowsMoveWhereTheyPoint_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("keys");   // < > ^ v the arrows, T Tab, B Shift+Tab, H Home, E End, D Deal
+    QTest::addColumn<QString>("place");  // the framed spot's place and card, 1 the bottom one
+    using namespace choice;
+    QTest::newRow("Golf: down a column") << Golf << "H>>vvvv" << "Column 3 #5";
+    QTest::newRow("Golf: the waste") << Golf << "DH>>vvvvv" << "Waste pile #1";
+    QTest::newRow("Pyramid: apex to the base") << Pyramid << "Hvvvvvv>" << "Pyramid row 7 #2";
+    QTest::newRow("Decade: along the row") << Decade << "DDDH>>" << "Row #3";
+    QTest::newRow("Decade: round the row") << Decade << "DDDH<" << "Row #3";
+    QTest::newRow("Fourteens: across and down") << Fourteens << "H>>>>>>>vvvvv" << "Column 8 #6";
+    QTest::newRow("Monte Carlo: round") << MonteCarlo << "H<^" << "Row 5 #5";
+    QTest::newRow("Monte Carlo: across and down") << MonteCarlo << "H>>vvTB" << "Row 3 #3";
+}
+
+void TestPointer::arrowsMoveWhereTheyPoint()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, keys);
+    QFETCH(QString, place);
+    std::array<int, 53> deck{};
+    for (int p = 1; p <= 52; ++p)
+        deck[p] = p * 7 % 52 + 1;
+    RiggedShuffle rig(deck);
+    MessageRecorder messages;
+    QPointer<frmMain> w = new frmMain;
+    w->msLoadFormVariables(choice);
+    w->show();
+    w->mnuGameNew_Click();
+    const std::array codes{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab,
+                           Qt::Key_Home, Qt::Key_End};
+    for (QChar k : keys)
+        if (k == 'D')
+            w->cmdDeal_Click();
+        else
+            QTest::keyClick(w->picWork(), codes[QStringLiteral("<>^vTBHE").indexOf(k)]);
+    const TableDescription table = w->game()->describeTable();
+    std::vector<QRect> spots;
+    QString framed;
+    for (const TableSpot& spot : gvecfTableSpots(table)) {
+        spots.push_back(spot.rect);
+        if (spot.rect == w->picWork()->keyFrame())
+            framed = QStringLiteral("%1 #%2").arg(table[spot.place].name).arg(spot.card + 1);
+        if (qEnvironmentVariableIsSet("SPOTS")) qInfo("%s #%d %d,%d %dx%d", qPrintable(table[spot.place].name), spot.card + 1, spot.rect.x(), spot.rect.y(), spot.rect.width(), spot.rect.height());
+    }
+    delete w.data();
+    QCOMPARE(framed, place);
+    // From every spot the arrows alone reach every other.
+    gsSortSpots(spots);
+    for (const QRect& start : spots) {
+        std::vector<QRect> reached{start};
+        for (size_t i = 0; i < reached.size(); ++i)
+            for (KeyStep step : {KeyStep::Left, KeyStep::Right, KeyStep::Up, KeyStep::Down}) {
+                const QRect next = grectfKeyStep(spots, reached[i], step);
+                if (std::find(reached.begin(), reached.end(), next) == reached.end())
+                    reached.push_back(next);
+            }
+        QVERIFY2(reached.size() == spots.size(), qPrintable(QStringLiteral("%1 of %2 spots reached from (%3,%4)")
+                                                                  .arg(reached.size()).arg(spots.size())
+                                                                  .arg(start.x()).arg(start.y())));
+    }
 }
 
 QTEST_MAIN(TestPointer)
