@@ -82,15 +82,4 @@ public:
                 aPlace.cards.push_back({slot.card, true, grectfCardFace(slot.x, slot.y), {}, canPick(s), false, {}});
         }
     }
-
-    std::vector<QPoint> freeSpots() const
-    {
-        std::vector<QPoint> spots;
-        for (int s = 1; s <= Slots; ++s)
-            if (isFree(s)) {
-                const CardSlot& slot = (*this)[s];
-                spots.push_back({gintfRoundHalfEven(slot.x), gintfRoundHalfEven(slot.y)});
-            }
-        return spots;
-    }
 };

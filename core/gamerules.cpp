@@ -24,3 +24,12 @@ TableDescription GameRules::describeTable() const
         return {};
     }
 }
+
+std::vector<QPoint> GameRules::hotSpots() const
+{
+    std::vector<QPoint> spots;
+    for (const TableSpot& spot : gvecfTableSpots(describeTable()))
+        if (spot.canPick || spot.canDrop)
+            spots.push_back(spot.rect.topLeft());
+    return spots;
+}

@@ -49,10 +49,11 @@ public:
     // first deal. Used by tests to prove that no card is ever lost.
     virtual std::vector<CardLocation> census() const = 0;
 
-    // Board points where a press or a drop can matter: the top-left corner of
-    // every card a player could pick up or drop onto, and of every empty place
-    // a card may be put. Random-play tests aim their presses and drops here.
-    virtual std::vector<QPoint> hotSpots() const { return {}; }
+    // Board points where a press or a drop can matter now, from the table's
+    // description: the top-left corner of what shows of every card a press
+    // can pick up or click or a drop can land on, and of every empty place a
+    // card may be put. Random-play tests aim their presses and drops here.
+    std::vector<QPoint> hotSpots() const;
 
     // The table as the player sees it: every place in the game's own words,
     // its cards bottom up, what shows of each and what a press or a drop

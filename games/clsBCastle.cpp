@@ -459,19 +459,3 @@ TableDescription clsBCastle::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsBCastle::hotSpots() const
-{
-    // Each row's top card (or its place 1 when empty) and each foundation.
-    std::vector<QPoint> spots;
-    for (int r = 1; r <= kTableauRows; ++r) {
-        int top = 0;
-        for (int p = kPlaces; p >= 1 && top == 0; --p)
-            if (mudtCards[r][p].card != 0)
-                top = p;
-        const PlacePsn& psn = mudtPsns[r][top == 0 ? 1 : top];
-        spots.push_back({static_cast<int>(psn.left), static_cast<int>(psn.top)});
-    }
-    for (int r = kFirstFoundation; r <= kRows; ++r)
-        spots.push_back({static_cast<int>(mudtPsns[r][1].left), static_cast<int>(mudtPsns[r][1].top)});
-    return spots;
-}

@@ -30,7 +30,6 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
-    std::vector<QPoint> hotSpots() const override;
 
     // Rows 1..8 are the tableau, rows 9..12 the foundations 1..4.
     static constexpr int kTableauRows = 8;

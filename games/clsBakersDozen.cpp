@@ -377,15 +377,3 @@ TableDescription clsBakersDozen::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsBakersDozen::hotSpots() const
-{
-    std::vector<QPoint> spots;
-    for (int col = 1; col <= kColumns; ++col) {
-        const int level = isFoundation(col) ? 1 : gintfTopLevel(col);
-        if (level == 0)
-            continue;
-        const CardPlace& c = mudtCards[col][level];
-        spots.emplace_back(gintfRoundHalfEven(c.left), gintfRoundHalfEven(c.top));
-    }
-    return spots;
-}

@@ -32,7 +32,6 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
-    std::vector<QPoint> hotSpots() const override;
 
     // Columns 1..13 are the tableau, 14..17 the foundations 1..4.
     static constexpr int kTableauColumns = 13;

@@ -356,13 +356,3 @@ TableDescription clsBisley::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsBisley::hotSpots() const
-{
-    std::vector<QPoint> spots;
-    for (int p = 1; p <= kPiles; ++p) {
-        const bool place = isKingPile(p) || (mintHeight[p] > 0 && mblnfBottomColumn(p));
-        if (place)
-            spots.emplace_back(gintfRoundHalfEven(mudtPsns[p].left), gintfRoundHalfEven(mudtPsns[p].top));
-    }
-    return spots;
-}

@@ -32,7 +32,6 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
-    std::vector<QPoint> hotSpots() const override;
 
     // Piles 1..52 are the grid row by row (1..4 the Ace foundations), 53..56
     // the King foundations, 53 + suit index for each suit.

@@ -248,12 +248,3 @@ TableDescription clsDecade::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsDecade::hotSpots() const
-{
-    // The two ends of the row (or the one card left), as they stand.
-    std::vector<QPoint> spots;
-    for (int i = 1; i <= mintRowCount; ++i)
-        if (mblnfCardClicked(i))
-            spots.emplace_back(static_cast<int>(mRow[i].left), static_cast<int>(mRow[i].top));
-    return spots;
-}

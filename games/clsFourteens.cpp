@@ -175,4 +175,3 @@ TableDescription clsFourteens::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsFourteens::hotSpots() const { return mSlots.freeSpots(); }

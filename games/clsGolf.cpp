@@ -186,7 +186,3 @@ TableDescription clsGolf::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsGolf::hotSpots() const
-{
-    return mTable.freeSpots();
-}

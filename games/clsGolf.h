@@ -30,7 +30,6 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
-    std::vector<QPoint> hotSpots() const override;
 
     static constexpr int kSlots = 35;
     static constexpr int kColumns = 7;

@@ -285,13 +285,3 @@ TableDescription clsMaze::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsMaze::hotSpots() const
-{
-    // Every cell is either a card to pick up or a gap to fill.
-    std::vector<QPoint> spots;
-    if (!mblnDealtOut)
-        return spots;
-    for (const Cell& cell : mudtCells)
-        spots.emplace_back(qRound(cell.x), qRound(cell.y));
-    return spots;
-}

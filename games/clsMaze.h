@@ -31,7 +31,6 @@ public:
     void gsUndo(bool& ablnDealEnabled, bool& ablnUndoEnabled, int& aintCardsLeft) override;
 
     std::vector<CardLocation> census() const override;
-    std::vector<QPoint> hotSpots() const override;
 
     static constexpr int kRows = 6;
     static constexpr int kColumns = 9;

@@ -277,4 +277,3 @@ TableDescription clsMonteCarlo::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsMonteCarlo::hotSpots() const { return mGrid.freeSpots(); }

@@ -204,7 +204,3 @@ TableDescription clsPyramid::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsPyramid::hotSpots() const
-{
-    return mTable.freeSpots();
-}

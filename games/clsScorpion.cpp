@@ -490,21 +490,3 @@ TableDescription clsScorpion::placesOnTable() const
     return table;
 }
 
-std::vector<QPoint> clsScorpion::hotSpots() const
-{
-    std::vector<QPoint> spots;
-    if (!mblnDealtOut)
-        return spots;
-    for (int c = 1; c <= kColumns; ++c) {
-        if (mudtCards[c][1].card == 0) {
-            spots.emplace_back(qRound(gsngfPlaceLeft(1)), qRound(gsngfColumnTop(c)));
-            continue;
-        }
-        for (int p = 1; p <= kPlaces; ++p) {
-            const CardPlace& place = mudtCards[c][p];
-            if (place.card != 0 && place.faceUp)
-                spots.emplace_back(qRound(place.left), qRound(place.top));
-        }
-    }
-    return spots;
-}

@@ -732,16 +732,16 @@ public:
             cards.push_back({c == 52 && broken ? 1 : c, CardWhere::Table});
         return cards;
     }
-    std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
     bool broken = false;
 
 protected:
-    // Every card listed and none drawn: only the census is on trial here.
+    // Every card listed, only the one the fake draws shown: the census is on trial here.
     TableDescription placesOnTable() const override
     {
         TablePlace all;
         for (const CardLocation& c : census())
             all.cards.push_back({c.card});
+        all.cards.front() = {cardPicture, true, QRect(cardX, cardY, 55, 79), {}, true, true, {}};
         return {all};
     }
 };

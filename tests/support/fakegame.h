@@ -100,7 +100,6 @@ public:
         left = leftAnswer;
     }
     std::vector<CardLocation> census() const override { return {}; }
-    std::vector<QPoint> hotSpots() const override { return spots; }
     // One card at each spot, to pick up or drop on, unless a table is set.
     TableDescription placesOnTable() const override
     {
