@@ -6,6 +6,7 @@
 #include "core/blit.h"
 #include "core/displayscale.h"
 #include "core/gamechoices.h"
+#include "core/msgbox.h"
 #include "core/platform.h"
 #include "core/scaledcards.h"
 #include "games/clsBCastle.h"
@@ -16,6 +17,8 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QStyle>
 #include <cmath>
 
 class TestHiDpi : public QObject {
@@ -30,6 +33,7 @@ private slots:
     void dealtCardIsItsScaledPicture_data();
     void dealtCardIsItsScaledPicture();
     void dragAtScale();
+    void messageIconsAreDrawnAtScale();
 };
 
 namespace {
@@ -213,6 +217,19 @@ void TestHiDpi::dragAtScale()
     QVERIFY(t.messages.errors().isEmpty());
     QCOMPARE(deviceBlock(t.shown(), QPoint(qRound(moved.left), qRound(moved.top)), scale),
              ScaledCards::forScale(scale).picture(seven));
+}
+
+void TestHiDpi::messageIconsAreDrawnAtScale()
+{
+    // Every device pixel drawn, none smoothed up from a smaller picture.
+    const int scale = expectedScale();
+    const int side = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize);
+    for (MsgIcon icon : {MsgIcon::Exclamation, MsgIcon::Information, MsgIcon::Critical}) {
+        const QPixmap drawn = gpixfMessageIcon(icon, scale);
+        QCOMPARE(drawn.size(), QSize(side, side) * scale);
+        QCOMPARE(drawn.devicePixelRatio(), qreal(scale));
+    }
+    QVERIFY(gpixfMessageIcon(MsgIcon::None, scale).isNull());
 }
 
 int main(int argc, char** argv)
