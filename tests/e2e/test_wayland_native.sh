@@ -33,23 +33,16 @@ wait_window() {
     PIC_X=$((GX + PICTURE_INSET)) PIC_Y=$((GY + GH - $2 + PICTURE_INSET))
 }
 open_on_wayland() {
-    local region=(${CHOOSER_REGION[$1]})
     wait_window "$CHOOSER_CLIENT_W" "$CHOOSER_CLIENT_H"
-    hover_entry "$1" "${region[@]}"
-    x xdotool click 1
+    hover_entry "$1" ${CHOOSER_REGION[$1]} && x xdotool click 1
     wait_window "$2" "$3"
     ok "$1 opens natively (board ${2}x$3 at $BOARD_X,$BOARD_Y)"
 }
 card_at() { [ "$(white_percent "$1" "$CARD_W" "$CARD_H" "$(bx "$2")" "$(by "$3")")" -ge "$CARD_WHITE" ]; }
-# keys_until KEYS WHAT CHECK...: a new window may not have the keyboard yet, so
-# the keys go again until CHECK holds.
+# keys_until KEYS WHAT CHECK...: again until CHECK holds (a new window may not have the keyboard yet).
 keys_until() {
-    local keys=$1 what=$2 i
-    shift 2
-    for i in 1 2 3 4 5 6; do
-        x xdotool key $keys
-        for _ in 1 2 3 4 5 6 7 8 9 10; do "$@" && return 0; sleep 0.3; done
-    done
+    local keys=$1 what=$2 && shift 2
+    for _ in 1 2 3 4 5 6; do x xdotool key $keys; for _ in {1..10}; do "$@" && return 0; sleep 0.3; done; done
     fail "timed out waiting for: $what"
 }
 chooser_back() { require_app; window_box && [ "$GW" -eq "$CHOOSER_CLIENT_W" ]; }
