@@ -1,10 +1,13 @@
 #include "core/displayscale.h"
 #include "core/programicon.h"
 #include "launcher/frmMenu.h"
+#include "window/modScreen.h"
 
 #include <QApplication>
 #include <QProxyStyle>
 #include <QStyleFactory>
+
+#include <optional>
 
 namespace {
 // Plain text buttons in message boxes, as on the classic desktop.
@@ -34,8 +37,21 @@ int main(int argc, char* argv[])
     // that a full repaint that way is still well under a millisecond.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
-    QApplication app(argc, argv);
+    // One name everywhere: the desktop entry's is the Wayland app id, and the
+    // X11 window class ("quillet", whatever the executable is called) is the
+    // entry's StartupWMClass, so docks match the windows to the entry.
+    QApplication::setApplicationName(QStringLiteral("quillet"));
+    QApplication::setDesktopFileName(QStringLiteral("org.quillet.Quillet"));
+    std::optional<QApplication> app(std::in_place, argc, argv);
     QApplication::setStyle(new QuilletStyle);
+    // Every window must fit the screen, so the scale is settled before any
+    // exists: when the desktop's scale would make the largest window larger
+    // than the screen, the toolkit starts again at the whole scale that fits.
+    if (gblnfLowerScaleToFit()) {
+        app.reset();
+        app.emplace(argc, argv);
+        QApplication::setStyle(new QuilletStyle);
+    }
     gsUseProgramIcon();
     // The chooser decides when the program ends, not the last window.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -43,5 +59,5 @@ int main(int argc, char* argv[])
     auto* chooser = new frmMenu;
     chooser->setAttribute(Qt::WA_DeleteOnClose);
     chooser->show();
-    return app.exec();
+    return QApplication::exec();
 }

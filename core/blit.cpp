@@ -56,9 +56,11 @@ int gsFillBlock(QImage& dst, int x, int y, int width, int height, unsigned int c
     return width * height;
 }
 
-QImage gimgfAtScale(const QImage& drawn1x, const QImage& drawn2x, int scale)
+int gintfDrawnScale(int scale) { return scale % 2 == 0 ? 2 : 1; }
+
+QImage gimgfAtScale(const QImage& drawn, int scale)
 {
-    return scale % 2 == 0 ? gimgfScaleBlocks(drawn2x, scale / 2) : gimgfScaleBlocks(drawn1x, scale);
+    return gimgfScaleBlocks(drawn, std::max(1, scale / gintfDrawnScale(scale)));
 }
 
 QImage gimgfScaleBlocks(const QImage& src, int factor)

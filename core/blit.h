@@ -21,8 +21,11 @@ QImage gimgfScaleBlocks(const QImage& src, int factor);
 
 // A picture drawn at 1x and 2x, at a whole-number scale: at 1 and 2 the
 // drawing itself, beyond that the drawing that divides the scale in
-// whole-pixel blocks (3x: 1x in 3 x 3, 4x: 2x in 2 x 2).
-QImage gimgfAtScale(const QImage& drawn1x, const QImage& drawn2x, int scale);
+// whole-pixel blocks (3x: 1x in 3 x 3, 4x: 2x in 2 x 2). gintfDrawnScale
+// says which drawing (1 or 2) a scale is made from, so that only that one
+// need be read; gimgfAtScale makes the scale from it.
+int gintfDrawnScale(int scale);
+QImage gimgfAtScale(const QImage& drawn, int scale);
 
 // The format every board surface and card picture is kept in.
 constexpr int kSurfaceFormat = 4;  // QImage::Format_RGB32

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QGuiApplication>
 #include <QList>
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -38,6 +39,18 @@ QByteArray gstrfWholeScreenFactors(const QByteArray& astrFactors)
         out.append(name + QByteArray::number(gintfWholeScale(factor)));
     }
     return out.join(';');
+}
+
+int gintfFittingScale(int aintDesktopScale, const QSize& available, const QSize& frame,
+                      const std::function<QSize(int aintScreenWidth)>& largestWindow)
+{
+    int scale = std::clamp(aintDesktopScale, 1, kMaxScale);
+    for (; scale > 1; --scale) {
+        const QSize window = largestWindow(available.width() / scale) * scale + frame;
+        if (window.width() <= available.width() && window.height() <= available.height())
+            break;
+    }
+    return scale;
 }
 
 void gsUseWholeScale()

@@ -279,10 +279,14 @@ void showPage(QWidget* owner, const QString& file, const QString& title, const Q
 {
     HelpWindow* w = ensureViewer();
     if (!w->isVisible()) {
+        // Placed by frames, the viewer's as the owner's, so that neither
+        // border lies over the board.
         const QRect area = owner ? owner->window()->frameGeometry() : QRect();
-        const QRect place = grectfHelpViewerPlace(w->size(), area, QRect(0, 0, gintfScreenWidth(), gintfScreenHeight()));
-        w->resize(place.size());
-        w->move(place.topLeft());
+        const QMargins frame = gmrgfFrameMargins();
+        const QRect place = grectfHelpViewerPlace(w->size().grownBy(frame), area, grectfAvailableArea(owner));
+        w->resize(place.size().shrunkBy(frame));
+        if (gblnfProgramPlacesWindows())
+            w->move(place.topLeft());
     }
     w->show();
     w->go({file, title, html, anchor, -1});

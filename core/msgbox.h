@@ -13,6 +13,11 @@ struct MessageBoxCall {
     MsgIcon icon;
 };
 
+// A message box's icon drawn for a screen of that device pixel ratio, every
+// device pixel its own: sharp at any scale. Null for MsgIcon::None.
+class QPixmap;
+QPixmap gpixfMessageIcon(MsgIcon icon, qreal devicePixelRatio);
+
 // Shows a modal message box with an OK button.
 void gMsgBox(const QString& text, const QString& title, MsgIcon icon = MsgIcon::None);
 

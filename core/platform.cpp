@@ -4,12 +4,18 @@
 #include <QGuiApplication>
 #include <QCursor>
 #include <QScreen>
+#include <QWidget>
 
 namespace {
 QString programFolderOverride;
 int screenWidthOverride = 0;
 int screenHeightOverride = 0;
 int cursorCount = 0;
+// A usual title bar and border, for windows placed before the window manager
+// has framed any (generous: a window placed a little high is still whole).
+constexpr QMargins kUsualFrame(6, 38, 6, 6);
+QMargins measuredFrame;
+bool frameMeasured = false;
 }
 
 QString gstrfProgramFolder()
@@ -36,6 +42,30 @@ int gintfScreenHeight()
     const QScreen* screen = QGuiApplication::primaryScreen();
     return screen ? screen->geometry().height() : 768;
 }
+
+QRect grectfAvailableArea(const QWidget* near)
+{
+    if (screenWidthOverride > 0 && screenHeightOverride > 0)
+        return QRect(0, 0, screenWidthOverride, screenHeightOverride);
+    const QScreen* screen = near ? near->screen() : nullptr;
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    QRect area = screen ? screen->availableGeometry() : QRect();
+    // A screen that says 0 x 0 (or less) still gets its windows somewhere.
+    if (area.width() <= 0 || area.height() <= 0)
+        area = QRect(0, 0, 1024, 768);
+    return area;
+}
+
+QMargins gmrgfFrameMargins() { return frameMeasured ? measuredFrame : kUsualFrame; }
+
+void gsSetFrameMargins(const QMargins& frame)
+{
+    measuredFrame = frame;
+    frameMeasured = true;
+}
+
+bool gblnfProgramPlacesWindows() { return !QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 void gsSetScreenSize(int width, int height)
 {

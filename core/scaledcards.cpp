@@ -10,9 +10,11 @@
 
 ScaledCards::ScaledCards(int scale) : mScale(scale)
 {
-    // At 1 and 2 these share the stored pictures' pixels.
+    // At 1 and 2 these share the stored pictures' pixels; only the drawing
+    // the scale is made from is ever read.
+    const bool from2x = gintfDrawnScale(scale) == 2;
     for (int n = 1; n <= kCardBack; ++n)
-        mPictures[n] = gimgfAtScale(frmCards::imgCard(n), frmCards::imgCard2x(n), scale);
+        mPictures[n] = gimgfAtScale(from2x ? frmCards::imgCard2x(n) : frmCards::imgCard(n), scale);
 }
 
 const ScaledCards& ScaledCards::forScale(int scale)

@@ -7,15 +7,17 @@
 
 const QImage& gimgfChooserPicture(qreal devicePixelRatio)
 {
-    static const QImage drawn1x(QStringLiteral(":/chooser.bmp"));
-    static const QImage drawn2x(QStringLiteral(":/chooser-2x.bmp"));
     static std::map<int, QImage> pictures;
-    int scale = gintfWholeScale(devicePixelRatio);
-    if (drawn2x.isNull())
-        scale = 1;
+    const int scale = gintfWholeScale(devicePixelRatio);
     QImage& picture = pictures[scale];
     if (picture.isNull()) {
-        picture = gimgfAtScale(drawn1x, drawn2x, scale);
+        // Only the drawing this scale is made from is read; without the 2x
+        // drawing the 1x one serves, in blocks.
+        QImage drawn;
+        if (gintfDrawnScale(scale) == 2)
+            drawn = QImage(QStringLiteral(":/chooser-2x.bmp"));
+        picture = drawn.isNull() ? gimgfScaleBlocks(QImage(QStringLiteral(":/chooser.bmp")), scale)
+                                 : gimgfAtScale(drawn, scale);
         picture.setDevicePixelRatio(scale);
     }
     return picture;

@@ -71,7 +71,7 @@ frmMenu::frmMenu(QWidget* parent) : QMainWindow(parent)
     setObjectName(QStringLiteral("frmMenu"));
     setWindowTitle(QStringLiteral("Quillet"));
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     setCentralWidget(client);

@@ -8,16 +8,17 @@ set -euo pipefail
 # Building and playing.
 play_packages=(
   build-essential cmake qt6-base-dev libgl-dev
-  fonts-dejavu-core fonts-liberation
+  fonts-dejavu-core fonts-liberation qt6-wayland
 )
 # Making the Debian package: cpack needs dpkg-shlibdeps and file.
 package_packages=(dpkg-dev file)
 # The test suite alone: a private X server and what drives and reads it,
 # the script font the chooser's pictures are drawn in (to check them),
-# a PDF printer to print the order form on, and the checkers of the desktop
-# entry, the AppStream metadata and the package.
+# a PDF printer to print the order form on, the checkers of the desktop
+# entry, the AppStream metadata and the package, and a Wayland compositor
+# (nested in the X server) to play natively on Wayland.
 test_packages=(
-  xvfb xauth xdotool x11-utils imagemagick fonts-dancingscript
+  xvfb xauth xdotool x11-utils imagemagick fonts-dancingscript weston qt6-wayland
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream lintian
 )

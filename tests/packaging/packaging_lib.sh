@@ -99,6 +99,7 @@ check_metadata() {
     [ -z "$out" ] || pkg_fail "desktop-file-validate complains about $entry: $out"
     grep -qx "Exec=$launcher" "$entry" || pkg_fail "$entry does not start $launcher: $(grep '^Exec=' "$entry")"
     grep -qx "Icon=$APP_ID" "$entry" || pkg_fail "$entry does not name the icon $APP_ID"
+    grep -qx "StartupWMClass=quillet" "$entry" || pkg_fail "$entry does not name the window class quillet"
     grep -qx 'Categories=Game;CardGame;' "$entry" || pkg_fail "$entry is not in Game;CardGame;"
     out=$(appstreamcli validate --no-net "$prefix/share/metainfo/$APP_ID.metainfo.xml" 2>&1) ||
         pkg_fail "appstreamcli rejects the metadata: $out"
@@ -117,10 +118,12 @@ window_icon_sizes() {
 require_window_icon() {
     local sizes size
     sizes=" $(window_icon_sizes "$1")"
-    for size in 16 32 48 64 128; do
+    for size in 16 32 48 64; do
         [[ "$sizes" == *" $size "* ]] || fail "the $2 window offers no ${size}x$size icon (_NET_WM_ICON sizes:$sizes)"
     done
-    ok "the $2 window carries the program's icon (sizes:$sizes)"
+    # The class the desktop entry's StartupWMClass names, so docks match them.
+    [[ "$(timeout 10 xprop -id "$1" WM_CLASS)" == *', "quillet"' ]] || fail "the $2 window's WM_CLASS is not quillet"
+    ok "the $2 window carries the program's icon (sizes:$sizes) and window class"
 }
 
 # play_installed: with realwindow_lib.sh sourced on an installed games/

@@ -40,7 +40,7 @@ description=$(field Description)
 grep -q Scorpion <<<"$description" || pkg_fail "the long description does not list the games"
 # Found by dpkg-shlibdeps from the program itself, with versions.
 depends=$(field Depends)
-for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-dejavu-core; do
+for lib in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 fonts-dejavu-core qt6-wayland; do
     [[ ", $depends," == *", $lib "* || ", $depends," == *", $lib,"* ]] || pkg_fail "Depends lacks $lib: $depends"
 done
 [[ "$depends" == *"libqt6widgets6 (>= "* ]] || pkg_fail "Depends has no version for libqt6widgets6: $depends"

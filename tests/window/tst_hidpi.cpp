@@ -6,13 +6,19 @@
 #include "core/blit.h"
 #include "core/displayscale.h"
 #include "core/gamechoices.h"
+#include "core/msgbox.h"
 #include "core/platform.h"
 #include "core/scaledcards.h"
 #include "games/clsBCastle.h"
+#include "games/gamefactory.h"
+#include "window/modScreen.h"
 #include "gametable.h"
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QStyle>
 #include <cmath>
 
 class TestHiDpi : public QObject {
@@ -20,11 +26,14 @@ class TestHiDpi : public QObject {
 private slots:
     void wholeScale_data();
     void wholeScale();
+    void fittingScale_data();
+    void fittingScale();
     void picturesPerScale_data();
     void picturesPerScale();
     void dealtCardIsItsScaledPicture_data();
     void dealtCardIsItsScaledPicture();
     void dragAtScale();
+    void messageIconsAreDrawnAtScale();
 };
 
 namespace {
@@ -66,6 +75,40 @@ void TestHiDpi::wholeScale()
     double value = given.toDouble(&ok);
     QCOMPARE(gintfWholeScale(ok ? value : std::nan("")), scale);
     QCOMPARE(QString::fromLatin1(gstrfWholeScreenFactors(screens.toLatin1())), wholeScreens);
+}
+
+void TestHiDpi::fittingScale_data()
+{
+    QTest::addColumn<QSize>("screen");  // available area, device pixels
+    QTest::addColumn<double>("desktop");
+    QTest::addColumn<int>("scale");
+    QTest::newRow("2560x1600 at 200%") << QSize(2560, 1600) << 2.0 << 2;
+    QTest::newRow("3840x2160 at 300%") << QSize(3840, 2160) << 3.0 << 3;
+    QTest::newRow("1920x1080 at 150%") << QSize(1920, 1080) << 1.5 << 1;
+    QTest::newRow("1920x1080 at 200%") << QSize(1920, 1080) << 2.0 << 1;
+    QTest::newRow("1600x1200 at 200%: 800 wide") << QSize(1600, 1200) << 2.0 << 1;
+    QTest::newRow("800x600 at 100%: never below 1") << QSize(800, 600) << 1.0 << 1;
+    QTest::newRow("0x0") << QSize(0, 0) << 2.0 << 1;
+    QTest::newRow("absurd") << QSize(1 << 28, 1 << 28) << 40.0 << 8;
+}
+
+void TestHiDpi::fittingScale()
+{
+    QFETCH(QSize, screen);
+    QFETCH(double, desktop);
+    QFETCH(int, scale);
+    QCOMPARE(gintfScaleForScreen(desktop, screen), scale);
+    // The largest window holds every game's board on that screen.
+    const int width = std::max(1, screen.width() / scale);
+    gsSetScreenSize(width, std::max(1, screen.height() / scale));
+    Board board;
+    QMenuBar menu;
+    menu.addMenu(QStringLiteral("&Game"));
+    for (int c = kFirstChoice; c <= kLastChoice; ++c) {
+        const auto game = gobjfCreateGame(c, board);
+        QVERIFY(QRect(QPoint(), gszfLargestWindow(width)).contains(QRect(0, 0, game->prpClientRight(), game->prpClientBottom() + menu.sizeHint().height())));
+    }
+    gsSetScreenSize(0, 0);
 }
 
 void TestHiDpi::picturesPerScale_data()
@@ -170,6 +213,14 @@ void TestHiDpi::dragAtScale()
     QVERIFY(t.messages.errors().isEmpty());
     QCOMPARE(deviceBlock(t.shown(), QPoint(qRound(moved.left), qRound(moved.top)), scale),
              ScaledCards::forScale(scale).picture(seven));
+}
+
+void TestHiDpi::messageIconsAreDrawnAtScale()
+{
+    // Every device pixel drawn, none smoothed up from a smaller picture.
+    const int side = QApplication::style()->pixelMetric(QStyle::PM_MessageBoxIconSize) * expectedScale();
+    for (MsgIcon icon : {MsgIcon::Exclamation, MsgIcon::Information, MsgIcon::Critical})
+        QCOMPARE(gpixfMessageIcon(icon, expectedScale()).size(), QSize(side, side));
 }
 
 int main(int argc, char** argv)
