@@ -576,13 +576,16 @@ private:
             send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         if (drag)
             send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
+        // Keys that found a card already held may have dropped it: the hide
+        // must only put back what is held now.
+        const auto held = w.game()->census();
         const int cut = static_cast<int>(rng.bounded(3));
         if (cut == 0) {
             w.action("mnuGameNew")->trigger();
         } else if (cut == 1) {
             w.hide();
             w.show();
-            if (w.isHoldingImage() || (drag && !sameCensus(start.census, w.game()->census())))
+            if (w.isHoldingImage() || (drag && !sameCensus(held, w.game()->census())))
                 fault = QStringLiteral("the cards did not go back when the window was hidden");
         } else {
             auto* menu = w.findChild<QMenu*>(rng.bounded(2) ? QStringLiteral("mnuGame") : QStringLiteral("mnuHelp"));
