@@ -75,6 +75,8 @@ public:
                      .arg(left);
         if (placeHook)
             placeHook(deal, undo, left);
+        if (tableHook)
+            tableHook();
         if (placeThrows)
             throw RuntimeError(err::InvalidCall, QStringLiteral("Invalid procedure call or argument"));
         draw();
@@ -92,12 +94,16 @@ public:
         deal = dealAnswer;
         undo = undoAnswer;
         left = leftAnswer;
+        if (tableHook)
+            tableHook();
     }
     void gsUndo(bool& deal, bool& undo, int& left) override
     {
         calls << QStringLiteral("gsUndo(%1,%2,%3)").arg(flag(deal)).arg(flag(undo)).arg(left);
         undo = false;
         left = leftAnswer;
+        if (tableHook)
+            tableHook();
     }
     std::vector<CardLocation> census() const override { return {}; }
     std::vector<QPoint> hotSpots() const override { return spots; }
@@ -131,4 +137,11 @@ public:
     bool lacksDeal = false;
     bool placeThrows = false;
     std::function<void(bool&, bool&, int&)> placeHook;
+    // The table as the game describes it; tableHook may change it when a
+    // card is placed, dealt or a move undone.
+    TableDescription places;
+    std::function<void()> tableHook;
+
+protected:
+    TableDescription placesOnTable() const override { return places; }
 };

@@ -1,0 +1,208 @@
+// What a screen reader gets from the game window: the board's items are the
+// table's spots, the framed spot is the focused item, and every action is
+// said once in words.
+
+#include "core/gamechoices.h"
+#include "window/announcer.h"
+#include "window/boardspeech.h"
+#include "windowtestbase.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+namespace {
+constexpr int kSevenHearts = cardOf(7, 1), kEightSpades = cardOf(8, 0), kFourClubs = cardOf(4, 3);
+
+// A place at `at`; a column fans its cards (negative: face down) downwards,
+// other places stack them. A discard pile does not show.
+TablePlace place(const char* name, std::vector<int> cards, QPoint at = {}, CardWhere where = CardWhere::Table)
+{
+    const bool shows = where != CardWhere::Discard;
+    TablePlace p{QString::fromLatin1(name), where, {}, shows ? QRect(at, QSize(55, 79)) : QRect(), false};
+    const int fan = where == CardWhere::Table ? 16 : 0;
+    for (size_t i = 0; i < cards.size(); ++i)
+        p.cards.push_back({std::abs(cards[i]), cards[i] > 0, p.empty.translated(0, fan * int(i))});
+    return p;
+}
+
+// Seven of Hearts alone at (100, 100), where the fake game answers a press.
+TableDescription tableBefore()
+{
+    return {place("Column 2", {kEightSpades}, {20, 100}), place("Column 3", {kSevenHearts}, {100, 100}),
+            place("Foundation 1", {}, {300, 10}, CardWhere::Foundation),
+            place("Stock", {-1, -2, -kFourClubs}, {400, 10}, CardWhere::Stock),
+            place("Discard", {}, {}, CardWhere::Discard)};
+}
+
+// The top card of place `from` moved onto place `to`, turned face up.
+TableDescription moved(int from, int to)
+{
+    TableDescription t = tableBefore();
+    TableCard card = t[from].cards.back();
+    t[from].cards.pop_back();
+    const int fan = t[to].where == CardWhere::Table ? 16 * int(t[to].cards.size()) : 0;
+    card.face = t[to].empty.translated(0, fan);
+    card.faceUp = true;
+    t[to].cards.push_back(card);
+    return t;
+}
+
+QAccessibleInterface* boardOf(frmMain* w) { return QAccessible::queryAccessibleInterface(w->picWork()); }
+}
+
+class TestAccessible : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { gsPretendScreenReader(true); }
+    void boardItemsAreTheTable_data();
+    void boardItemsAreTheTable();
+    void actionsAreSaidOnce_data();
+    void actionsAreSaidOnce();
+    void itemsNeverTellOfGoneCards();
+};
+
+void TestAccessible::boardItemsAreTheTable_data()
+{
+    QTest::addColumn<int>("choice");
+    for (int c = kFirstChoice; c <= kLastChoice; ++c)
+        QTest::newRow(gfGameChoice(c)->name) << c;
+}
+
+void TestAccessible::boardItemsAreTheTable()
+{
+    QFETCH(int, choice);
+    MessageRecorder messages;
+    RiggedShuffle deal(deckStartingWith({}));
+    QPointer<frmMain> w = new frmMain;
+    w->msLoadFormVariables(choice);
+    w->show();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->mnuGameNew_Click();
+    const TableDescription table = w->game()->describeTable();
+    if (table.empty())
+        QSKIP("this game does not describe its table yet");
+    QTest::keyClick(w->picWork(), Qt::Key_Right);
+    QAccessibleInterface* board = boardOf(w);
+    const std::vector<TableSpot> spots = gvecfTableSpots(table);
+    QCOMPARE(board->childCount(), int(spots.size()));
+    const QRect onScreen(w->picWork()->mapToGlobal(QPoint()), w->picWork()->size());
+    for (int i = 0; i < board->childCount(); ++i) {
+        QAccessibleInterface* item = board->child(i);
+        QVERIFY(item->text(QAccessible::Name).contains(table[spots[i].place].name));
+        QCOMPARE(item->rect(), spots[i].rect.translated(onScreen.topLeft()));
+        QVERIFY2(onScreen.contains(item->rect()), qPrintable(item->text(QAccessible::Name)));
+    }
+    // The framed spot is the focused item, and follows the frame.
+    for (int step = 0; step < 3; ++step) {
+        QAccessibleInterface* focused = board->focusChild();
+        QVERIFY(focused && focused->state().focused);
+        QVERIFY(w->picWork()->keyFrame().translated(onScreen.topLeft()).contains(focused->rect()));
+        QTest::keyClick(w->picWork(), Qt::Key_Right);
+    }
+    QVERIFY(messages.errors().isEmpty());
+    delete w.data();
+}
+
+void TestAccessible::actionsAreSaidOnce_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("gesture");  // mouse, keys (Space, Space), lift (Space, Escape), deal, undo, new
+    QTest::addColumn<TableDescription>("after");
+    QTest::addColumn<QStringList>("said");
+    const QPoint castle = {choice::BCastle, 0};
+    QTest::newRow("drop on a card") << castle.x() << "mouse" << moved(1, 0)
+                                    << QStringList{"Seven of Hearts to Eight of Spades, Column 2"};
+    QTest::newRow("drop on a foundation")
+        << castle.x() << "mouse" << moved(1, 2) << QStringList{"Seven of Hearts to Foundation 1"};
+    QTest::newRow("refused") << castle.x() << "mouse" << tableBefore()
+                             << QStringList{"Seven of Hearts stays on Column 3"};
+    QTest::newRow("keys") << castle.x() << "keys" << moved(1, 2)
+                          << QStringList{"Seven of Hearts lifted from Column 3", "Seven of Hearts to Foundation 1"};
+    QTest::newRow("put back") << castle.x() << "lift" << tableBefore()
+                              << QStringList{"Seven of Hearts lifted from Column 3",
+                                             "Seven of Hearts put back on Column 3"};
+    QTest::newRow("click removes") << int(choice::Pyramid) << "mouse" << moved(1, 4)
+                                   << QStringList{"Removed: Seven of Hearts"};
+    QTest::newRow("click by key") << int(choice::Pyramid) << "keys" << moved(1, 4)
+                                  << QStringList{"Removed: Seven of Hearts"};
+    QTest::newRow("deal") << int(choice::Golf) << "deal" << moved(3, 1)
+                          << QStringList{"Deal: Four of Clubs, 2 left"};
+    QTest::newRow("undo") << int(choice::Golf) << "undo" << moved(1, 3)
+                          << QStringList{"Undone: Seven of Hearts to Stock"};
+    QTest::newRow("new") << int(choice::Golf) << "new" << tableBefore() << QStringList{"New game"};
+}
+
+void TestAccessible::actionsAreSaidOnce()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, gesture);
+    QFETCH(TableDescription, after);
+    QFETCH(QStringList, said);
+    WindowFixture f;
+    frmMain* w = f.open(choice);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    w->mnuGameNew_Click();
+    f.fake->places = tableBefore();
+    f.fake->spots = {QPoint(100, 100)};
+    f.fake->tableHook = [&] { f.fake->places = after; };
+    QStringList heard;
+    QObject::connect(w->speech()->announcer(), &Announcer::said, [&](const QString& s) { heard << s; });
+    QWidget* board = w->picWork();
+    if (gesture == "mouse") {
+        QTest::mousePress(board, Qt::LeftButton, {}, QPoint(110, 110));
+        QTest::mouseRelease(board, Qt::LeftButton, {}, QPoint(110, 110));
+    } else if (gesture == "keys" || gesture == "lift") {
+        QTest::keyClick(board, Qt::Key_Right);
+        QTest::keyClick(board, Qt::Key_Space);
+        if (w->isKeyGesture())
+            QTest::keyClick(board, gesture == "keys" ? Qt::Key_Space : Qt::Key_Escape);
+    } else if (gesture == "deal") {
+        w->cmdDeal_Click();
+    } else if (gesture == "undo") {
+        w->cmdUndo_Click();
+    } else {
+        w->mnuGameNew_Click();
+    }
+    QCOMPARE(heard, said);
+    // R says the last sentence again; T reads the table place by place.
+    QTest::keyClick(board, Qt::Key_R);
+    QCOMPARE(heard.last(), said.last());
+    QTest::keyClick(board, Qt::Key_T);
+    QVERIFY2(heard.last().startsWith("Column 2, "), qPrintable(heard.last()));
+}
+
+void TestAccessible::itemsNeverTellOfGoneCards()
+{
+    WindowFixture f;
+    frmMain* w = f.open(choice::Golf);
+    w->mnuGameNew_Click();
+    f.fake->places = tableBefore();
+    w->speech()->tableChanged();
+    QAccessibleInterface* board = boardOf(w);
+    QCOMPARE(board->childCount(), 4);
+    QCOMPARE(board->child(3)->text(QAccessible::Name), QStringLiteral("Stock, 3 cards"));
+    QCOMPARE(board->child(2)->text(QAccessible::Description), QStringLiteral("Foundation 1, empty."));
+    f.fake->spots = {QPoint(100, 100)};
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QTest::keyClick(w->picWork(), Qt::Key_Right);
+    QCOMPARE(board->focusChild()->text(QAccessible::Name), QStringLiteral("Seven of Hearts, Column 3"));
+    QPointer<BoardSpeech> speech = w->speech();
+    const QAccessible::Id last = QAccessible::uniqueId(board->child(3));
+    // A deal empties the table: the old items answer nothing, then go.
+    f.fake->tableHook = [&] { f.fake->places = {place("Column 3", {kSevenHearts, kEightSpades}, {100, 100})}; };
+    w->cmdDeal_Click();
+    QAccessibleInterface* gone = QAccessible::accessibleInterface(last);
+    QVERIFY(!gone || (!gone->isValid() && gone->text(QAccessible::Name).isEmpty()));
+    QCOMPARE(board->child(0)->text(QAccessible::Name), QStringLiteral("Seven of Hearts, Column 3"));
+    QCOMPARE(board->child(0)->text(QAccessible::Description),
+             QStringLiteral("Column 3, 2 cards: Eight of Spades, Seven of Hearts."));
+    QTRY_VERIFY(!QAccessible::accessibleInterface(last));
+    // A closed window leaves no item behind.
+    const QAccessible::Id first = QAccessible::uniqueId(board->child(0));
+    delete w;
+    QVERIFY(!speech);
+    QVERIFY(!QAccessible::accessibleInterface(first));
+}
+
+QTEST_MAIN(TestAccessible)
+#include "tst_accessible.moc"
