@@ -206,9 +206,8 @@ void TestChooser::entriesAreAccessibleItems()
     menu.show();
     QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu.picture());
     QCOMPARE(list->childCount(), 11);
-    QCOMPARE(list->child(0)->text(QAccessible::Name), QStringLiteral("1. Baker's Dozen"));
-    QCOMPARE(list->child(9)->text(QAccessible::Name), QStringLiteral("10. Scorpion"));
-    QCOMPARE(list->child(10)->text(QAccessible::Name), QStringLiteral("Exit"));
+    for (const auto& [i, name] : {std::pair{0, "1. Baker's Dozen"}, {9, "10. Scorpion"}, {10, "Exit"}})
+        QCOMPARE(list->child(i)->text(QAccessible::Name), QString(name));
     // The outlined entry is the focused item, whether keys or pointer outlined it.
     QVERIFY(!list->focusChild());
     menu.Picture1_KeyDown(Qt::Key_Down, false);

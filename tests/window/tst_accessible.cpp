@@ -1,6 +1,4 @@
-// What a screen reader gets from the game window: the board's items are the
-// table's spots, the framed spot is the focused item, and every action is
-// said once in words.
+// What a screen reader gets of the game window: the table's spots as items, the framed one focused, actions said.
 
 #include "core/gamechoices.h"
 #include "window/announcer.h"
@@ -13,12 +11,10 @@
 namespace {
 constexpr int kSevenHearts = cardOf(7, 1), kEightSpades = cardOf(8, 0), kFourClubs = cardOf(4, 3);
 
-// A place at `at`; a column fans its cards (negative: face down) downwards,
-// other places stack them. A discard pile does not show.
+// A place at `at`: a column fans its cards (negative: face down), others stack them; a discard pile does not show.
 TablePlace place(const char* name, std::vector<int> cards, QPoint at = {}, CardWhere where = CardWhere::Table)
 {
-    const bool shows = where != CardWhere::Discard;
-    TablePlace p{QString::fromLatin1(name), where, {}, shows ? QRect(at, QSize(55, 79)) : QRect(), false};
+    TablePlace p{name, where, {}, where != CardWhere::Discard ? QRect(at, QSize(55, 79)) : QRect(), false};
     const int fan = where == CardWhere::Table ? 16 : 0;
     for (size_t i = 0; i < cards.size(); ++i)
         p.cards.push_back({std::abs(cards[i]), cards[i] > 0, p.empty.translated(0, fan * int(i))});
@@ -73,16 +69,16 @@ void TestAccessible::boardItemsAreTheTable()
     QFETCH(int, choice);
     MessageRecorder messages;
     RiggedShuffle deal(deckStartingWith({}));
-    QPointer<frmMain> w = new frmMain;
+    std::unique_ptr<frmMain> w = std::make_unique<frmMain>();
     w->msLoadFormVariables(choice);
     w->show();
-    QVERIFY(QTest::qWaitForWindowActive(w));
+    QVERIFY(QTest::qWaitForWindowActive(w.get()));
     w->mnuGameNew_Click();
     const TableDescription table = w->game()->describeTable();
     if (table.empty())
         QSKIP("this game does not describe its table yet");
     QTest::keyClick(w->picWork(), Qt::Key_Right);
-    QAccessibleInterface* board = boardOf(w);
+    QAccessibleInterface* board = boardOf(w.get());
     const std::vector<TableSpot> spots = gvecfTableSpots(table);
     QCOMPARE(board->childCount(), int(spots.size()));
     const QRect onScreen(w->picWork()->mapToGlobal(QPoint()), w->picWork()->size());
@@ -100,7 +96,6 @@ void TestAccessible::boardItemsAreTheTable()
         QTest::keyClick(w->picWork(), Qt::Key_Right);
     }
     QVERIFY(messages.errors().isEmpty());
-    delete w.data();
 }
 
 void TestAccessible::actionsAreSaidOnce_data()
@@ -109,27 +104,19 @@ void TestAccessible::actionsAreSaidOnce_data()
     QTest::addColumn<QString>("gesture");  // mouse, keys (Space, Space), lift (Space, Escape), deal, undo, new
     QTest::addColumn<TableDescription>("after");
     QTest::addColumn<QStringList>("said");
-    const QPoint castle = {choice::BCastle, 0};
-    QTest::newRow("drop on a card") << castle.x() << "mouse" << moved(1, 0)
-                                    << QStringList{"Seven of Hearts to Eight of Spades, Column 2"};
-    QTest::newRow("drop on a foundation")
-        << castle.x() << "mouse" << moved(1, 2) << QStringList{"Seven of Hearts to Foundation 1"};
-    QTest::newRow("refused") << castle.x() << "mouse" << tableBefore()
-                             << QStringList{"Seven of Hearts stays on Column 3"};
-    QTest::newRow("keys") << castle.x() << "keys" << moved(1, 2)
-                          << QStringList{"Seven of Hearts lifted from Column 3", "Seven of Hearts to Foundation 1"};
-    QTest::newRow("put back") << castle.x() << "lift" << tableBefore()
-                              << QStringList{"Seven of Hearts lifted from Column 3",
-                                             "Seven of Hearts put back on Column 3"};
-    QTest::newRow("click removes") << int(choice::Pyramid) << "mouse" << moved(1, 4)
-                                   << QStringList{"Removed: Seven of Hearts"};
-    QTest::newRow("click by key") << int(choice::Pyramid) << "keys" << moved(1, 4)
-                                  << QStringList{"Removed: Seven of Hearts"};
-    QTest::newRow("deal") << int(choice::Golf) << "deal" << moved(3, 1)
-                          << QStringList{"Deal: Four of Clubs, 2 left"};
-    QTest::newRow("undo") << int(choice::Golf) << "undo" << moved(1, 3)
-                          << QStringList{"Undone: Seven of Hearts to Stock"};
-    QTest::newRow("new") << int(choice::Golf) << "new" << tableBefore() << QStringList{"New game"};
+    const QString seven = QStringLiteral("Seven of Hearts"), lifted = seven + " lifted from Column 3";
+    const auto row = [](const char* name, int choice, const char* gesture, const TableDescription& after,
+                        const QStringList& said) { QTest::newRow(name) << choice << QString(gesture) << after << said; };
+    row("drop on a card", choice::BCastle, "mouse", moved(1, 0), {seven + " to Eight of Spades, Column 2"});
+    row("drop on a foundation", choice::BCastle, "mouse", moved(1, 2), {seven + " to Foundation 1"});
+    row("refused", choice::BCastle, "mouse", tableBefore(), {seven + " stays on Column 3"});
+    row("keys", choice::BCastle, "keys", moved(1, 2), {lifted, seven + " to Foundation 1"});
+    row("put back", choice::BCastle, "lift", tableBefore(), {lifted, seven + " put back on Column 3"});
+    row("click removes", choice::Pyramid, "mouse", moved(1, 4), {"Removed: " + seven});
+    row("click by key", choice::Pyramid, "keys", moved(1, 4), {"Removed: " + seven});
+    row("deal", choice::Golf, "deal", moved(3, 1), {"Deal: Four of Clubs, 2 left"});
+    row("undo", choice::Golf, "undo", moved(1, 3), {"Undone: " + seven + " to Stock"});
+    row("new", choice::Golf, "new", tableBefore(), {"New game"});
 }
 
 void TestAccessible::actionsAreSaidOnce()
@@ -156,12 +143,9 @@ void TestAccessible::actionsAreSaidOnce()
         QTest::keyClick(board, Qt::Key_Space);
         if (w->isKeyGesture())
             QTest::keyClick(board, gesture == "keys" ? Qt::Key_Space : Qt::Key_Escape);
-    } else if (gesture == "deal") {
-        w->cmdDeal_Click();
-    } else if (gesture == "undo") {
-        w->cmdUndo_Click();
     } else {
-        w->mnuGameNew_Click();
+        (w->*(gesture == "deal" ? &frmMain::cmdDeal_Click
+                                : gesture == "undo" ? &frmMain::cmdUndo_Click : &frmMain::mnuGameNew_Click))();
     }
     QCOMPARE(heard, said);
     // R says the last sentence again; T reads the table place by place.
@@ -175,6 +159,7 @@ void TestAccessible::itemsNeverTellOfGoneCards()
 {
     WindowFixture f;
     frmMain* w = f.open(choice::Golf);
+    QVERIFY(QTest::qWaitForWindowActive(w));
     w->mnuGameNew_Click();
     f.fake->places = tableBefore();
     w->speech()->tableChanged();
@@ -183,7 +168,6 @@ void TestAccessible::itemsNeverTellOfGoneCards()
     QCOMPARE(board->child(3)->text(QAccessible::Name), QStringLiteral("Stock, 3 cards"));
     QCOMPARE(board->child(2)->text(QAccessible::Description), QStringLiteral("Foundation 1, empty."));
     f.fake->spots = {QPoint(100, 100)};
-    QVERIFY(QTest::qWaitForWindowActive(w));
     QTest::keyClick(w->picWork(), Qt::Key_Right);
     QCOMPARE(board->focusChild()->text(QAccessible::Name), QStringLiteral("Seven of Hearts, Column 3"));
     QPointer<BoardSpeech> speech = w->speech();
