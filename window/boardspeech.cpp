@@ -51,12 +51,21 @@ BoardSpeech::BoardSpeech(frmMain& window, BoardView& board) : QObject(&window), 
     mAnnouncer = new Announcer(&window);
     mBoard.installEventFilter(this);
     connect(&window, &frmMain::keyFrameMoved, this, [this] { keyFrameMoved(); });
+    // The board goes first as the window closes: its items go with it.
+    connect(&board, &QObject::destroyed, this, [this] {
+        mBoardGone = true;
+        dropItems();
+    });
 }
 
-BoardSpeech::~BoardSpeech()
+BoardSpeech::~BoardSpeech() { dropItems(); }
+
+void BoardSpeech::dropItems()
 {
+    mSpots.clear();
     for (BoardItem* item : mItems)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(item));
+    mItems.clear();
 }
 
 TableDescription BoardSpeech::describe() const
@@ -66,7 +75,7 @@ TableDescription BoardSpeech::describe() const
 
 void BoardSpeech::refresh()
 {
-    if (mDirty)
+    if (mDirty && !mBoardGone)
         adopt(describe(), false);
 }
 

@@ -86,6 +86,7 @@ private:
     void refresh();
     void adopt(TableDescription table, bool notify);
     void purge();
+    void dropItems();
     void sendFocus();
     void keyFrameMoved();
 
@@ -97,6 +98,7 @@ private:
     std::vector<BoardItem*> mItems;  // registered once each, by index
     bool mDirty = true;
     bool mPurgePending = false;
+    bool mBoardGone = false;
 
     // The action under way.
     int mDepth = 0;
