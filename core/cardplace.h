@@ -13,6 +13,13 @@ struct CardPlace {
     float top = 0;
 };
 
+// A card nothing lies on: in a column game the only one a press or a drop
+// can reach.
+inline bool gblnfUncoveredCard(const CardPlace& aPlace)
+{
+    return aPlace.present && !aPlace.covered && aPlace.card != 0;
+}
+
 // A remembered board position.
 struct PlacePsn {
     float left = 0;

@@ -8,6 +8,7 @@
 #include "core/checkedtable.h"
 #include "core/gamerules.h"
 #include "core/modCards.h"
+#include "core/pileplaces.h"
 
 #include <QPoint>
 #include <vector>
@@ -63,6 +64,23 @@ public:
         for (const CardSlot& slot : *this)
             if (slot.present)
                 where.push_back({slot.card, CardWhere::Table});
+    }
+
+    // The cards of slots aintFirst, aintFirst + aintStep, ... up to aintLast,
+    // in drawing order, onto aPlace; canPick(slot) tells whether a press would
+    // take the card. The slot whose card a press has lifted stays listed
+    // there, not drawn.
+    template <class CanPick>
+    void describe(TablePlace& aPlace, int aintFirst, int aintLast, int aintStep, CanPick&& canPick,
+                  int aintLifted = 0) const
+    {
+        for (int s = aintFirst; s <= aintLast; s += aintStep) {
+            const CardSlot& slot = (*this)[s];
+            if (s == aintLifted)
+                aPlace.cards.push_back({slot.card, true, {}, {}, false, false, {}});
+            else if (slot.present && slot.card != 0)
+                aPlace.cards.push_back({slot.card, true, grectfCardFace(slot.x, slot.y), {}, canPick(s), false, {}});
+        }
     }
 
     std::vector<QPoint> freeSpots() const

@@ -1,6 +1,7 @@
 #include "core/stockwaste.h"
 
 #include "core/modCards.h"
+#include "core/pileplaces.h"
 
 void StockWaste::reset(int aintTableCards)
 {
@@ -51,4 +52,13 @@ void StockWaste::addToCensus(std::vector<CardLocation>& where) const
         where.push_back({gintDeck[p], CardWhere::Stock});
     for (int w = 1; w <= mWaste.count(); ++w)
         where.push_back({mWaste[w].card, CardWhere::Waste});
+}
+
+void StockWaste::addPlaces(TableDescription& table, float asngWasteX, float asngWasteY) const
+{
+    if (!mblnDealtOut)
+        return;
+    table.push_back(
+        gplacefTopShownPile(mWaste, QStringLiteral("Waste pile"), CardWhere::Waste, asngWasteX, asngWasteY));
+    table.push_back(gplacefUnshownStock(mintCardsDealt));
 }

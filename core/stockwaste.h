@@ -25,6 +25,8 @@ public:
     int cardsDealt() const { return mintCardsDealt; }
     int playsSinceDeal() const { return mintPlaysSinceDeal; }
     bool canDeal() const { return mintCardsDealt != kCardCount; }
+    // Nothing can be played from the table before the first deal.
+    bool takesPlays() const { return !mWaste.empty(); }
 
     // Whether aintCard may go on the waste's top card (never on an empty waste).
     bool fits(int aintCard) const;
@@ -57,6 +59,9 @@ public:
 
     // The stock and the waste, once the table is laid.
     void addToCensus(std::vector<CardLocation>& where) const;
+    // The waste pile, its top card drawn at (x, y), and the unshown stock,
+    // as places of the table once it is laid.
+    void addPlaces(TableDescription& table, float asngWasteX, float asngWasteY) const;
 
 private:
     CardPile mWaste;  // each entry remembers its table slot, 0 for the stock

@@ -1,6 +1,7 @@
 #include "games/clsBCastle.h"
 
 #include "core/board.h"
+#include "core/columnplaces.h"
 #include "core/errors.h"
 #include "core/forceaces.h"
 #include "core/modCards.h"
@@ -166,8 +167,7 @@ bool clsBCastle::mblnfCardIsThere(int aintRow, int aintPlace, bool ablnMouseDown
     bool there = false;
     ablnRowEmpty = false;
     trapErrors("mblnfCardIsThere", [&] {
-        const CardPlace& c = at(aintRow, aintPlace);
-        const bool topCard = !c.covered && c.present && c.card != 0;
+        const bool topCard = gblnfUncoveredCard(at(aintRow, aintPlace));
         if (ablnMouseDown) {
             there = topCard;
             return;
@@ -426,6 +426,37 @@ std::vector<CardLocation> clsBCastle::census() const
                 cards.push_back({mudtCards[r][p].card, CardWhere::Foundation});
     }
     return cards;
+}
+
+TableDescription clsBCastle::placesOnTable() const
+{
+    // No card lies anywhere before the first deal.
+    if (census().empty())
+        return {};
+    // Drawn rows first, then the foundations, as gsDrawCards lays them.
+    TableDescription table;
+    for (int r = 1; r <= kTableauRows; ++r) {
+        const auto& cards = mudtCards[r];
+        TablePlace row = gudtfNewPlace(QStringLiteral("Row %1").arg(r));
+        const auto top = [&](int p) { return gblnfUncoveredCard(cards[p]); };
+        gsAddColumnCards(row, cards, top, top);
+        // An empty row takes any card at its first place.
+        if (row.cards.empty()) {
+            const PlacePsn& psn = mudtPsns[r][1];
+            row.empty = grectfCardFace(psn.left, psn.top);
+            row.emptyCanDrop = true;
+        }
+        table.push_back(std::move(row));
+    }
+    for (int k = 1; k <= 4; ++k) {
+        const int count = mintFoundCount[k];
+        TablePlace foundation = gudtfNewPlace(QStringLiteral("Foundation %1").arg(k), CardWhere::Foundation);
+        // Only the top card is drawn; foundation cards never move again.
+        const auto top = [&](int p) { return p == count; };
+        gsAddColumnCards(foundation, mudtCards[kTableauRows + k], top, [](int) { return false; }, top);
+        table.push_back(std::move(foundation));
+    }
+    return table;
 }
 
 std::vector<QPoint> clsBCastle::hotSpots() const

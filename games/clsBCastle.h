@@ -44,6 +44,9 @@ public:
     // The card a row shows on top (0 for an empty row); a foundation's top card.
     int gintfTopCard(int aintRow) const;
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     // ablnRowEmpty tells the caller that the row has no cards (its place 1
     // is not present), so a drop there goes to place 1.

@@ -1,6 +1,7 @@
 #include "games/clsBakersDozen.h"
 
 #include "core/board.h"
+#include "core/columnplaces.h"
 #include "core/errors.h"
 #include "core/modCards.h"
 
@@ -190,7 +191,7 @@ int clsBakersDozen::gintfGetSelectedCard(float asngX, float asngY, bool ablnMous
             for (int l = kLevels; l >= 1; --l) {
                 const CardPlace& c = mudtCards[col][l];
                 // Only a column's top card: a covered card is never taken.
-                if (!c.present || c.covered || c.card == 0)
+                if (!gblnfUncoveredCard(c))
                     continue;
                 if (!gblnfCardHit(asngX, asngY, c.left, c.top, ablnMouseDown, kTolerance, kTolerance))
                     continue;
@@ -342,6 +343,38 @@ std::vector<CardLocation> clsBakersDozen::census() const
             if (mudtCards[col][l].card != 0)
                 cards.push_back({mudtCards[col][l].card, isFoundation(col) ? CardWhere::Foundation : CardWhere::Table});
     return cards;
+}
+
+TableDescription clsBakersDozen::placesOnTable() const
+{
+    // No card lies anywhere before the first deal.
+    if (census().empty())
+        return {};
+    // Columns, then foundations, as gsDrawCards lays them.
+    TableDescription table;
+    for (int col = 1; col <= kTableauColumns; ++col) {
+        const auto& cards = mudtCards[col];
+        TablePlace column = gudtfNewPlace(QStringLiteral("Column %1").arg(col));
+        // An emptied column is never refilled: it shows nothing to drop on.
+        const auto top = [&](int l) { return gblnfUncoveredCard(cards[l]); };
+        gsAddColumnCards(column, cards, top, top);
+        table.push_back(std::move(column));
+    }
+    for (int col = kFirstFoundation; col <= kColumns; ++col) {
+        const int count = mintFoundCount[col - kFirstFoundation + 1];
+        TablePlace foundation =
+            gudtfNewPlace(QStringLiteral("Foundation %1").arg(col - kFirstFoundation + 1), CardWhere::Foundation);
+        // Every card lies at one place, the top one drawn last; none moves again.
+        gsAddColumnCards(
+            foundation, mudtCards[col], [](int) { return false; }, [&](int l) { return l == count; });
+        // The outline of an empty foundation takes any Ace.
+        if (count == 0) {
+            foundation.empty = grectfCardFace(mudtCards[col][1].left, mudtCards[col][1].top);
+            foundation.emptyCanDrop = true;
+        }
+        table.push_back(std::move(foundation));
+    }
+    return table;
 }
 
 std::vector<QPoint> clsBakersDozen::hotSpots() const

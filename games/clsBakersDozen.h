@@ -47,6 +47,9 @@ public:
     int gintfTopLevel(int aintColumn) const;  // 0 for an empty column
     int gintfTopCard(int aintColumn) const;   // a column's or foundation's top card, 0 for none
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     struct Spot {
         int column = 0;

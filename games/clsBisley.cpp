@@ -1,6 +1,8 @@
 #include "games/clsBisley.h"
 
 #include "core/board.h"
+#include "core/cardrun.h"
+#include "core/columnplaces.h"
 #include "core/errors.h"
 #include "core/forceaces.h"
 #include "core/modCards.h"
@@ -139,6 +141,13 @@ bool clsBisley::mblnfBottomColumn(int aintPile) const
     return true;
 }
 
+bool clsBisley::mblnfReachable(int aintPile) const
+{
+    // What a press or a drop can find: a King foundation, full or not, or
+    // the top card of a grid pile at the bottom of its column.
+    return isKingPile(aintPile) || (mintHeight[aintPile] > 0 && mblnfBottomColumn(aintPile));
+}
+
 void clsBisley::msResetCardStatus()
 {
     trapErrors("msResetCardStatus", [&] {
@@ -159,7 +168,7 @@ int clsBisley::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown
             if (isKingPile(p)) {
                 if (gblnfCardHit(asngX, asngY, psn.left, psn.top, ablnMouseDown, kTolerance, kTolerance))
                     found = p;
-            } else if (mintHeight[p] > 0 && mblnfBottomColumn(p)) {
+            } else if (mblnfReachable(p)) {
                 const CardPlace& c = topOf(p);
                 if (gblnfCardHit(asngX, asngY, c.left, c.top, ablnMouseDown, kTolerance, kTolerance))
                     found = p;
@@ -302,6 +311,49 @@ std::vector<CardLocation> clsBisley::census() const
             cards.push_back({mudtCards[p][l].card, foundation ? CardWhere::Foundation : CardWhere::Table});
         }
     return cards;
+}
+
+TableDescription clsBisley::placesOnTable() const
+{
+    // No card lies anywhere before the first deal.
+    if (census().empty())
+        return {};
+    // A pile draws only its uppermost card not in hand. A press takes the
+    // top card of a tableau pile it reaches; a drop lands on any it reaches.
+    const auto addPile = [&](TablePlace& place, int p) {
+        const auto& levels = mudtCards[p];
+        const int drawn = gintfTopUnliftedPlace(levels);
+        const int top = mblnfReachable(p) ? mintHeight[p] : 0;
+        gsAddColumnCards(
+            place, levels, [&](int l) { return l == drawn; }, [&](int l) { return l == top && isTableauPile(p); },
+            [&](int l) { return l == top; });
+    };
+    TableDescription table;
+    for (int p = 1; p <= 4; ++p) {
+        TablePlace ace = gudtfNewPlace(QStringLiteral("Ace foundation %1").arg(p), CardWhere::Foundation);
+        addPile(ace, p);
+        table.push_back(std::move(ace));
+    }
+    // A column of the grid, top row first; columns 1 to 4 start below their Aces.
+    for (int c = 1; c <= kColumns; ++c) {
+        TablePlace column = gudtfNewPlace(QStringLiteral("Column %1").arg(c));
+        for (int p = c; p <= kGridPiles; p += kColumns)
+            if (isTableauPile(p))
+                addPile(column, p);
+        table.push_back(std::move(column));
+    }
+    for (int p = kFirstKingPile; p <= kPiles; ++p) {
+        TablePlace king =
+            gudtfNewPlace(QStringLiteral("King foundation %1").arg(p - kFirstKingPile + 1), CardWhere::Foundation);
+        addPile(king, p);
+        // The outline of an empty King foundation takes its suit's King.
+        if (king.cards.empty()) {
+            king.empty = grectfCardFace(mudtPsns[p].left, mudtPsns[p].top);
+            king.emptyCanDrop = true;
+        }
+        table.push_back(std::move(king));
+    }
+    return table;
 }
 
 std::vector<QPoint> clsBisley::hotSpots() const

@@ -48,11 +48,15 @@ public:
     const CardPlace& gudtfCardPlace(int aintPile, int aintLevel) const { return mudtCards[aintPile][aintLevel]; }
     const PlacePsn& gudtfPilePsn(int aintPile) const { return mudtPsns[aintPile]; }
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     void msForceAces();
     void msResetCardStatus();
     void msUpdateCardStatus(int aintFrom, int aintTo);
     bool mblnfBottomColumn(int aintPile) const;
+    bool mblnfReachable(int aintPile) const;
     bool mblnfLegal(int aintFrom, int aintTo) const;
     CardPlace& topOf(int aintPile) { return mudtCards[aintPile][mintHeight[aintPile]]; }
 

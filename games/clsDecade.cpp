@@ -3,6 +3,7 @@
 #include "core/board.h"
 #include "core/errors.h"
 #include "core/msgbox.h"
+#include "core/pileplaces.h"
 
 namespace {
 constexpr int kRowStep = 12;  // each card leaves the one before it this much showing
@@ -112,6 +113,14 @@ bool clsDecade::mblnfCardClicked(int aintSlot) const
     return slot.present && (!slot.hasLeft || !slot.hasRight);
 }
 
+// A click on the card of slot s takes it off the row: an end card once the
+// row holds three, or the very last card of the pack.
+bool clsDecade::mblnfPickAllowed(int aintSlot) const
+{
+    const bool inRow = aintSlot >= 1 && aintSlot <= mintRowCount && mRow[aintSlot].present;
+    return inRow && (mblnfLastCard() || (mintRowCount >= kPickSize && mblnfCardClicked(aintSlot)));
+}
+
 bool clsDecade::mblnfCheckCardValTotal() const { return mPick.rankTotal(mDiscard, true) % 10 == 0; }
 
 void clsDecade::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPrevY, int aintCardFrom, int aintCardTo,
@@ -125,10 +134,8 @@ void clsDecade::gsPlaceCard(float asngX, float asngY, int aintPrevX, int aintPre
     Q_UNUSED(aintCardsLeft);
     trapErrors("gsPlaceCard", [&] {
         const int s = aintCardFrom;
-        const bool inRow = s >= 1 && s <= mintRowCount && mRow[s].present;
-        const bool lastCard = mintDiscarded == kCardCount - 1;
-        const bool allowed = inRow && (lastCard || (mintRowCount >= kPickSize && mblnfCardClicked(s)));
-        if (!allowed) {
+        const bool lastCard = mblnfLastCard();
+        if (!mblnfPickAllowed(s)) {
             // Too few cards to pick from: the player needs to deal, if
             // there is anything left to deal.
             if (mintRowCount < kPickSize && !mPick.underWay() && mblnfStockLeft())
@@ -222,6 +229,23 @@ std::vector<CardLocation> clsDecade::census() const
     for (int d = 1; d <= mDiscard.count(); ++d)
         where.push_back({mDiscard[d].card, CardWhere::Discard});
     return where;
+}
+
+TableDescription clsDecade::placesOnTable() const
+{
+    TableDescription table;
+    if (!mblnShuffled)
+        return table;
+    TablePlace row{QStringLiteral("Row"), CardWhere::Table, {}, {}, false};
+    for (int i = 1; i <= mintRowCount; ++i)
+        if (mRow[i].present)
+            row.cards.push_back({mRow[i].card, true, grectfCardFace(mRow[i].left, mRow[i].top), {},
+                                 mblnfPickAllowed(i), false, {}});
+    table.push_back(row);
+    table.push_back(gplacefTopShownPile(mDiscard, QStringLiteral("Discard place"), CardWhere::Discard,
+                                        mRow[kDiscardSlot].left, mRow[kDiscardSlot].top));
+    table.push_back(gplacefUnshownStock(mintDealt));
+    return table;
 }
 
 std::vector<QPoint> clsDecade::hotSpots() const

@@ -35,6 +35,9 @@ public:
     static constexpr int kDiscardSlot = 0;  // slot 0 is the discard place
     static constexpr int kPickSize = 3;
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     struct RowSlot {
         bool present = false;  // in the row, not picked
@@ -46,6 +49,8 @@ private:
     };
 
     bool mblnfCardClicked(int aintSlot) const;
+    bool mblnfLastCard() const { return mintDiscarded == kCardCount - 1; }
+    bool mblnfPickAllowed(int aintSlot) const;
     bool mblnfCheckCardValTotal() const;
     void msUpdateCardStatus();
     bool mblnfStockLeft() const { return mintDealt < kCardCount; }

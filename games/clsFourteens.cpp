@@ -3,6 +3,7 @@
 #include "core/board.h"
 #include "core/errors.h"
 #include "core/msgbox.h"
+#include "core/pileplaces.h"
 
 namespace {
 constexpr int kColumnStep = kCardWidth + 2;
@@ -158,6 +159,20 @@ std::vector<CardLocation> clsFourteens::census() const
     for (int d = 1; d <= mDiscard.count(); ++d)
         where.push_back({mDiscard[d].card, CardWhere::Discard});
     return where;
+}
+
+TableDescription clsFourteens::placesOnTable() const
+{
+    TableDescription table;
+    if (!mblnDealtOut)
+        return table;
+    for (int c = 1; c <= kColumns; ++c) {
+        table.push_back({QStringLiteral("Column %1").arg(c), CardWhere::Table, {}, {}, false});
+        mSlots.describe(table.back(), c, kCardCount, kColumns, [&](int s) { return mblnfCardClicked(s); });
+    }
+    table.push_back(gplacefTopShownPile(mDiscard, QStringLiteral("Discard pile"), CardWhere::Discard,
+                                        mDiscardPsn.left, mDiscardPsn.top));
+    return table;
 }
 
 std::vector<QPoint> clsFourteens::hotSpots() const { return mSlots.freeSpots(); }

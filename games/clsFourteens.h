@@ -34,6 +34,9 @@ public:
 
     static constexpr int kColumns = 8;
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     bool mblnfCardClicked(int aintSlot) const;
     bool mblnfCheckCardValTotal() const;

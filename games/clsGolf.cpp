@@ -83,7 +83,7 @@ int clsGolf::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
     Q_UNUSED(aintNumCardsInSequence);
     int result = 0;
     trapErrors("gintfGetSelectedCard", [&] {
-        if (mStock.waste().empty())
+        if (!mStock.takesPlays())
             return;
         const int candidate = mTable.freeSlotAt(asngX, asngY);
         if (candidate == 0)
@@ -169,6 +169,21 @@ std::vector<CardLocation> clsGolf::census() const
     mTable.addToCensus(where);
     mStock.addToCensus(where);
     return where;
+}
+
+TableDescription clsGolf::placesOnTable() const
+{
+    TableDescription table;
+    if (!mStock.dealtOut())
+        return table;
+    // A free card answers a press unless the run has ended on a King.
+    const bool selecting = mStock.takesPlays() && !mblnSequenceEnded;
+    for (int c = 1; c <= kColumns; ++c) {
+        table.push_back({QStringLiteral("Column %1").arg(c), CardWhere::Table, {}, {}, false});
+        mTable.describe(table.back(), c, kSlots, kColumns, [&](int s) { return selecting && mTable.isFree(s); });
+    }
+    mStock.addPlaces(table, mWastePsn.left, mWastePsn.top);
+    return table;
 }
 
 std::vector<QPoint> clsGolf::hotSpots() const

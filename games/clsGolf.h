@@ -40,6 +40,9 @@ public:
     float gsngfPsnX(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.left : mTable[aintSlot].x; }
     float gsngfPsnY(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.top : mTable[aintSlot].y; }
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     int mintClientRight;
     int mintClientBottom;

@@ -1,6 +1,7 @@
 #include "games/clsMaze.h"
 
 #include "core/board.h"
+#include "core/columnplaces.h"
 #include "core/errors.h"
 
 namespace {
@@ -17,6 +18,11 @@ int gintfDealNumberOf(int aintCell)
         return 0;
     return aintCell <= 17 ? aintCell - 1 : aintCell - 2;
 }
+
+// A press picks up a card lying in its cell; a drop finds a cell whose card
+// is not there: a gap, or the cell of the card in hand.
+bool gblnfCanPickUp(const clsMaze::Cell& aCell) { return aCell.present && aCell.card != 0; }
+bool gblnfTakesDrop(const clsMaze::Cell& aCell) { return !aCell.present; }
 
 int gintfCellBefore(int aintCell) { return aintCell == 1 ? clsMaze::kCells : aintCell - 1; }
 int gintfCellAfter(int aintCell) { return aintCell == clsMaze::kCells ? 1 : aintCell + 1; }
@@ -110,11 +116,11 @@ int clsMaze::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDown, 
             if (!gblnfCardHit(asngX, asngY, cell.x, cell.y, ablnMouseDown, kTolerance, kTolerance))
                 continue;
             if (ablnMouseDown) {
-                if (cell.present && cell.card != 0) {
+                if (gblnfCanPickUp(cell)) {
                     cell.present = false;  // in the player's hand
                     answer = c;
                 }
-            } else if (!cell.present) {
+            } else if (gblnfTakesDrop(cell)) {
                 answer = c;
             }
             return;
@@ -249,6 +255,34 @@ std::vector<CardLocation> clsMaze::census() const
         if (mintKingsOut[k] != 0)
             cards.push_back({mintKingsOut[k], CardWhere::Discard});
     return cards;
+}
+
+TableDescription clsMaze::placesOnTable() const
+{
+    TableDescription table;
+    if (!mblnDealtOut)
+        return table;
+    for (int c = 1; c <= kCells; ++c) {
+        const Cell& cell = mudtCells[c];
+        TablePlace place =
+            gudtfNewPlace(QStringLiteral("Row %1, place %2").arg((c - 1) / kColumns + 1).arg((c - 1) % kColumns + 1));
+        const QRect face = grectfCardFace(cell.x, cell.y);
+        if (cell.card != 0) {
+            TableCard card = gudtfNewCard(cell.card, true, cell.present ? face : QRect());
+            card.canPick = gblnfCanPickUp(cell);
+            place.cards.push_back(card);
+        } else {
+            place.empty = face;
+            place.emptyCanDrop = gblnfTakesDrop(cell);
+        }
+        table.push_back(std::move(place));
+    }
+    TablePlace kings = gudtfNewPlace(QStringLiteral("Kings taken out"), CardWhere::Discard);
+    for (int k = 1; k <= 4; ++k)
+        if (mintKingsOut[k] != 0)
+            kings.cards.push_back(gudtfNewCard(mintKingsOut[k], true));
+    table.push_back(std::move(kings));
+    return table;
 }
 
 std::vector<QPoint> clsMaze::hotSpots() const

@@ -52,6 +52,9 @@ public:
     // Read-only view for tests and tools.
     const Cell& gudtfCell(int aintCell) const { return mudtCells[aintCell]; }
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     void msUpdateCardStatus(int aintFrom, int aintTo);
     void msFindFourKings();

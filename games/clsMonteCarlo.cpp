@@ -4,6 +4,7 @@
 #include "core/errors.h"
 #include "core/modCards.h"
 #include "core/msgbox.h"
+#include "core/pileplaces.h"
 
 #include <cstdlib>
 
@@ -256,6 +257,24 @@ std::vector<CardLocation> clsMonteCarlo::census() const
     for (int e = 1; e <= mDiscard.count(); ++e)
         where.push_back({mDiscard[e].card, CardWhere::Discard});
     return where;
+}
+
+TableDescription clsMonteCarlo::placesOnTable() const
+{
+    TableDescription table;
+    if (!mblnDealtOut)
+        return table;
+    // A card a press has taken stays in its row, not drawn, until the
+    // release discards it.
+    for (int r = 1; r <= kSide; ++r) {
+        table.push_back({QStringLiteral("Row %1").arg(r), CardWhere::Table, {}, {}, false});
+        mGrid.describe(table.back(), (r - 1) * kSide + 1, r * kSide, 1, [&](int i) { return mGrid.isFree(i); },
+                       mintTaken);
+    }
+    table.push_back(gplacefTopShownPile(mDiscard, QStringLiteral("Discard pile"), CardWhere::Discard,
+                                        mDiscardPsn.left, mDiscardPsn.top));
+    table.push_back(gplacefUnshownStock(mintCardsDealt));
+    return table;
 }
 
 std::vector<QPoint> clsMonteCarlo::hotSpots() const { return mGrid.freeSpots(); }

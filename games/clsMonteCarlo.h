@@ -37,8 +37,10 @@ public:
     // Grid row 1..5 of cell 1..25.
     static int gintfRowOf(int aintCell) { return (aintCell - 1) / kSide + 1; }
 
-private:
+protected:
+    TableDescription placesOnTable() const override;
 
+private:
     int mintfCheckCard() const;
     void msMoveCards();
     void msFillTable();

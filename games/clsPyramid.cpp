@@ -85,7 +85,7 @@ int clsPyramid::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDow
     Q_UNUSED(aintNumCardsInSequence);
     int result = 0;
     trapErrors("gintfGetSelectedCard", [&] {
-        if (mStock.waste().empty())
+        if (!mStock.takesPlays())
             return;
         // The card in front wins; the felt that played supports left bare
         // is passed over too.
@@ -187,6 +187,21 @@ std::vector<CardLocation> clsPyramid::census() const
     mTable.addToCensus(where);
     mStock.addToCensus(where);
     return where;
+}
+
+TableDescription clsPyramid::placesOnTable() const
+{
+    TableDescription table;
+    if (!mStock.dealtOut())
+        return table;
+    // Each row is drawn over the one above it.
+    for (int r = 1; r <= kRows; ++r) {
+        table.push_back({QStringLiteral("Pyramid row %1").arg(r), CardWhere::Table, {}, {}, false});
+        mTable.describe(table.back(), gintfFirstSlotOf(r), gintfFirstSlotOf(r) + r - 1, 1,
+                        [&](int s) { return mStock.takesPlays() && mTable.isFree(s); });
+    }
+    mStock.addPlaces(table, mWastePsn.left, mWastePsn.top);
+    return table;
 }
 
 std::vector<QPoint> clsPyramid::hotSpots() const

@@ -45,6 +45,9 @@ public:
     float gsngfPsnX(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.left : mTable[aintSlot].x; }
     float gsngfPsnY(int aintSlot) const { return aintSlot == kWasteSlot ? mWastePsn.top : mTable[aintSlot].y; }
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     bool mblnfSupportsGone(int aintSlot) const;
     void msUpdateCardStatus(int aintSlot);

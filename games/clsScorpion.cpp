@@ -2,6 +2,7 @@
 
 #include "core/board.h"
 #include "core/cardrun.h"
+#include "core/columnplaces.h"
 #include "core/errors.h"
 #include "core/platform.h"
 
@@ -16,6 +17,21 @@ constexpr int kSuitSize = 13;
 bool gblnfBuildsDown(int aintUpper, int aintLower)
 {
     return aintUpper != 0 && aintLower != 0 && gblnfInSequence(aintUpper, aintLower, false, true, true, false);
+}
+
+// A press picks up a face-up card still in its place, with all after it.
+bool gblnfCanLift(const CardPlace& aPlace)
+{
+    return aPlace.present && aPlace.card != 0 && aPlace.faceUp && !aPlace.lifted;
+}
+
+// The place a dropped group can land on: the column's top card once the
+// lifted cards are left out, when it shows its face; 0 for none.
+template <class Column>
+int gintfDropPlace(const Column& aColumn)
+{
+    const int t = gintfTopUnliftedPlace(aColumn);
+    return t != 0 && aColumn[t].faceUp ? t : 0;
 }
 }
 
@@ -150,8 +166,7 @@ bool clsScorpion::mblnfCardIsThere(int aintColumn, int aintPlace)
 {
     bool there = false;
     trapErrors("mblnfCardIsThere", [&] {
-        const CardPlace& place = at(aintColumn, aintPlace);
-        there = place.present && place.card != 0 && place.faceUp && !place.lifted;
+        there = gblnfCanLift(at(aintColumn, aintPlace));
     });
     return there;
 }
@@ -198,11 +213,11 @@ int clsScorpion::gintfGetSelectedCard(float asngX, float asngY, bool ablnMouseDo
             return;
         }
         for (int c = 1; c <= kColumns; ++c) {
-            const int t = gintfTopUnliftedPlace(mudtCards[c]);
+            const int t = gintfDropPlace(mudtCards[c]);
             if (t == 0)
                 continue;
             const CardPlace& top = at(c, t);
-            if (top.faceUp && gblnfCardHit(asngX, asngY, top.left, top.top, false, kTolerance, kTolerance)) {
+            if (gblnfCardHit(asngX, asngY, top.left, top.top, false, kTolerance, kTolerance)) {
                 mintTargetColumn = c;
                 mintTargetPlace = t;
                 answer = t;
@@ -445,6 +460,34 @@ std::vector<CardLocation> clsScorpion::census() const
         for (int a = 1; a <= kReserveSize; ++a)
             cards.push_back({mintReserve[a], CardWhere::Stock});
     return cards;
+}
+
+TableDescription clsScorpion::placesOnTable() const
+{
+    TableDescription table;
+    if (!mblnDealtOut)
+        return table;
+    // The player sees the columns as rows fanned to the right, one above
+    // the other, and the help calls them so.
+    for (int c = 1; c <= kColumns; ++c) {
+        const Column& column = mudtCards[c];
+        TablePlace row = gudtfNewPlace(QStringLiteral("Row %1").arg(c));
+        const int dropPlace = gintfDropPlace(column);
+        gsAddColumnCards(
+            row, column, [&](int p) { return gblnfCanLift(column[p]); }, [&](int p) { return p == dropPlace; });
+        // An emptied row takes a King-headed group at its first place.
+        if (row.cards.empty()) {
+            row.empty = grectfCardFace(gsngfPlaceLeft(1), gsngfColumnTop(c));
+            row.emptyCanDrop = true;
+        }
+        table.push_back(std::move(row));
+    }
+    // Unseen until Deal lays it out; then empty for the rest of the game.
+    TablePlace reserve = gudtfNewPlace(QStringLiteral("Reserve"), CardWhere::Stock);
+    for (int a = 1; a <= kReserveSize && !mblnReserveDealt; ++a)
+        reserve.cards.push_back(gudtfNewCard(mintReserve[a], false));
+    table.push_back(std::move(reserve));
+    return table;
 }
 
 std::vector<QPoint> clsScorpion::hotSpots() const

@@ -49,6 +49,9 @@ public:
     int gintfTopPlace(int aintColumn) const;
     bool gblnfReserveDealt() const { return mblnReserveDealt; }
 
+protected:
+    TableDescription placesOnTable() const override;
+
 private:
     struct LiftedCard {
         int dealPlace = 0;

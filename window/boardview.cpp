@@ -85,9 +85,13 @@ void BoardView::mouseReleaseEvent(QMouseEvent* event) { forward(Pointer::Up, eve
 // A double click is a second press as far as the board is concerned.
 void BoardView::mouseDoubleClickEvent(QMouseEvent* event) { forward(Pointer::Down, event); }
 
+bool BoardView::focusNextPrevChild(bool) { return false; }
+
 void BoardView::keyPressEvent(QKeyEvent* event)
 {
-    if (mKeyHandler && mKeyHandler(event->key(), event->isAutoRepeat()))
+    const bool backTab = event->key() == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier);
+    const int key = backTab ? int(Qt::Key_Backtab) : event->key();
+    if (mKeyHandler && mKeyHandler(key, event->isAutoRepeat()))
         event->accept();
     else
         QWidget::keyPressEvent(event);

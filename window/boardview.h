@@ -47,6 +47,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab step through the board's spots, not to other widgets.
+    bool focusNextPrevChild(bool next) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

@@ -106,12 +106,12 @@ private:
     void msFinishGesture();
     void msCancelGesture();
     void msPointerPressed();
-    std::vector<QPoint> mvecfKeySpots() const;
-    void msShowKeyFrame(QPoint spot, const std::vector<QPoint>& spots);
+    std::vector<QRect> mvecfKeySpots() const;
+    void msShowKeyFrame(const QRect& spot);
     void msHideKeyFrame();
     void msKeyFrameFollowBoard();
-    void msKeyPress(QPoint spot);
-    void msKeyMoveHeld(QPoint spot, const std::vector<QPoint>& spots);
+    void msKeyPress(const QRect& spot);
+    void msKeyMoveHeld(const QRect& spot);
     bool isDragGame() const;
     void buildMenus();
     void buildPanel();
@@ -160,6 +160,6 @@ private:
     // Keyboard play: the spot the frame marks, and whether it shows.
     bool mKeyGesture = false;
     bool mKeyFrameShown = false;
-    QPoint mKeySpot;
-    QPoint mKeyFrom;  // the spot of the held card's press
+    QRect mKeySpot;
+    QRect mKeyFrom;  // the spot of the held card's press
 };

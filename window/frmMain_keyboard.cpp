@@ -1,10 +1,12 @@
-// Playing from the keyboard. A frame marks one of the board's spots: the
-// places where a press can pick a card up or, while a card is held, where a
-// drop can land (the game's hotSpots(), in reading order). The keys make the
-// same press, move and release calls the mouse makes, so every rule stays
-// the game's own.
+// Playing from the keyboard. A frame marks one spot of the board: exactly
+// what shows of a card or of an empty place, as the game describes its
+// table; every one can be visited, so that the whole table can be looked at
+// (and read out), and while a card is held only those a drop can land on.
+// The keys make the same press, move and release calls the mouse makes, so
+// every rule stays the game's own.
 //
-// Arrows step through the spots, Home and End go to the first and last;
+// Arrows move where they point, Tab and Shift+Tab step in reading order,
+// Home and End go to the first and last spot (window/keynavigation.h);
 // Space or Return clicks (click games) or lifts and drops (drag games);
 // Escape puts a held card back.
 
@@ -12,62 +14,39 @@
 
 #include "core/errors.h"
 #include "core/gamerules.h"
-#include "core/modCards.h"
+#include "window/keynavigation.h"
 
 #include <algorithm>
 
 namespace {
-// A press lands a little inside the card, clear of any fanned edge.
-constexpr float kPressInset = 4;
+// A press lands a little inside what shows of the card, clear of its edge.
+constexpr int kPressInset = 4;
 
-bool gblnfReadingOrder(QPoint a, QPoint b) { return a.y() != b.y() ? a.y() < b.y() : a.x() < b.x(); }
-
-// The spot after (step > 0) or before `from` in reading order, wrapping
-// round; `from` need not be a spot any more.
-QPoint gptfStep(const std::vector<QPoint>& spots, QPoint from, int step)
+bool gblnfIsSpot(const std::vector<QRect>& spots, const QRect& r)
 {
-    if (step > 0) {
-        const auto next = std::upper_bound(spots.begin(), spots.end(), from, gblnfReadingOrder);
-        return next == spots.end() ? spots.front() : *next;
-    }
-    const auto at = std::lower_bound(spots.begin(), spots.end(), from, gblnfReadingOrder);
-    return at == spots.begin() ? spots.back() : *(at - 1);
-}
-
-QPoint gptfNearest(const std::vector<QPoint>& spots, QPoint from)
-{
-    return *std::min_element(spots.begin(), spots.end(), [from](QPoint a, QPoint b) {
-        return (a - from).manhattanLength() < (b - from).manhattanLength();
-    });
-}
-
-bool gblnfIsSpot(const std::vector<QPoint>& spots, QPoint p)
-{
-    return std::binary_search(spots.begin(), spots.end(), p, gblnfReadingOrder);
+    return std::find(spots.begin(), spots.end(), r) != spots.end();
 }
 }
 
-std::vector<QPoint> frmMain::mvecfKeySpots() const
+std::vector<QRect> frmMain::mvecfKeySpots() const
 {
-    std::vector<QPoint> spots;
-    if (mGame)
-        spots = mGame->hotSpots();
-    std::sort(spots.begin(), spots.end(), gblnfReadingOrder);
-    spots.erase(std::unique(spots.begin(), spots.end()), spots.end());
+    std::vector<QRect> spots;
+    if (!mGame)
+        return spots;
+    const bool holding = mKeyGesture;
+    for (const TableSpot& spot : gvecfTableSpots(mGame->describeTable()))
+        if (spot.canDrop || !holding)
+            spots.push_back(spot.rect);
+    gsSortSpots(spots);
     return spots;
 }
 
-void frmMain::msShowKeyFrame(QPoint spot, const std::vector<QPoint>& spots)
+void frmMain::msShowKeyFrame(const QRect& spot)
 {
-    // A card fanned under the next one shows only its strip: frame that.
-    int width = kCardWidth;
-    const auto next = std::upper_bound(spots.begin(), spots.end(), spot, gblnfReadingOrder);
-    if (next != spots.end() && next->y() == spot.y() && next->x() - spot.x() < width)
-        width = next->x() - spot.x();
     mKeySpot = spot;
     mKeyFrameShown = true;
-    mPicWork->setKeyFrame(QRect(spot.x(), spot.y(), width, kCardHeight));
-    emit keyFrameMoved(mPicWork->keyFrame());
+    mPicWork->setKeyFrame(spot);
+    emit keyFrameMoved(spot);
 }
 
 void frmMain::msHideKeyFrame()
@@ -84,11 +63,11 @@ void frmMain::msKeyFrameFollowBoard()
     // The marked card may have gone: the frame moves to the nearest spot.
     if (!mKeyFrameShown)
         return;
-    const std::vector<QPoint> spots = mvecfKeySpots();
+    const std::vector<QRect> spots = mvecfKeySpots();
     if (spots.empty() || mInactive)
         msHideKeyFrame();
     else if (!gblnfIsSpot(spots, mKeySpot))
-        msShowKeyFrame(gptfNearest(spots, mKeySpot), spots);
+        msShowKeyFrame(grectfNearestSpot(spots, mKeySpot));
 }
 
 void frmMain::msPointerPressed()
@@ -99,10 +78,10 @@ void frmMain::msPointerPressed()
     msHideKeyFrame();
 }
 
-void frmMain::msKeyPress(QPoint spot)
+void frmMain::msKeyPress(const QRect& spot)
 {
-    const float x = static_cast<float>(spot.x()) + kPressInset;
-    const float y = static_cast<float>(spot.y()) + kPressInset;
+    const float x = static_cast<float>(spot.left() + std::min(kPressInset, spot.width() / 2));
+    const float y = static_cast<float>(spot.top() + std::min(kPressInset, spot.height() / 2));
     picWork_MouseDown(x, y);
     if (mCardFrom == 0)
         return;
@@ -114,27 +93,30 @@ void frmMain::msKeyPress(QPoint spot)
     }
 }
 
-void frmMain::msKeyMoveHeld(QPoint spot, const std::vector<QPoint>& spots)
+void frmMain::msKeyMoveHeld(const QRect& spot)
 {
-    msShowKeyFrame(spot, spots);
-    // The pointer move that puts the image's corner on the spot, so the
+    msShowKeyFrame(spot);
+    // The pointer move that puts the image's corner on the spot's, so the
     // play-area clamps apply as they do to the mouse.
-    picWork_MouseMove(static_cast<float>(spot.x()) + mGrabX, static_cast<float>(spot.y()) + mGrabY);
+    picWork_MouseMove(static_cast<float>(spot.left()) + mGrabX, static_cast<float>(spot.top()) + mGrabY);
 }
 
 bool frmMain::picWork_KeyDown(int aintKey, bool ablnRepeat)
 {
-    int step = 0;
+    KeyStep step = KeyStep::First;
+    bool act = false;
     switch (aintKey) {
-    case Qt::Key_Right:
-    case Qt::Key_Down: step = 1; break;
-    case Qt::Key_Left:
-    case Qt::Key_Up: step = -1; break;
-    case Qt::Key_Home:
-    case Qt::Key_End:
+    case Qt::Key_Left: step = KeyStep::Left; break;
+    case Qt::Key_Right: step = KeyStep::Right; break;
+    case Qt::Key_Up: step = KeyStep::Up; break;
+    case Qt::Key_Down: step = KeyStep::Down; break;
+    case Qt::Key_Tab: step = KeyStep::Next; break;
+    case Qt::Key_Backtab: step = KeyStep::Previous; break;
+    case Qt::Key_Home: step = KeyStep::First; break;
+    case Qt::Key_End: step = KeyStep::Last; break;
     case Qt::Key_Space:
     case Qt::Key_Return:
-    case Qt::Key_Enter:
+    case Qt::Key_Enter: act = true; break;
     case Qt::Key_Escape: break;
     default: return false;
     }
@@ -142,8 +124,7 @@ bool frmMain::picWork_KeyDown(int aintKey, bool ablnRepeat)
         // Nothing dealt, a game won, or the mouse's gesture under way.
         if (mInactive || mFinished || !mGame || (mCardFrom != 0 && !mKeyGesture))
             return;
-        const bool act = aintKey == Qt::Key_Space || aintKey == Qt::Key_Return || aintKey == Qt::Key_Enter;
-        // A held-down key acts once; only the arrows repeat.
+        // A held-down key acts once; only the moving keys repeat.
         if ((act || aintKey == Qt::Key_Escape) && ablnRepeat)
             return;
         if (aintKey == Qt::Key_Escape) {
@@ -155,7 +136,7 @@ bool frmMain::picWork_KeyDown(int aintKey, bool ablnRepeat)
             msKeyFrameFollowBoard();
             return;
         }
-        const std::vector<QPoint> spots = mvecfKeySpots();
+        const std::vector<QRect> spots = mvecfKeySpots();
         if (spots.empty())
             return;
         if (act && mKeyFrameShown && gblnfIsSpot(spots, mKeySpot)) {
@@ -163,21 +144,17 @@ bool frmMain::picWork_KeyDown(int aintKey, bool ablnRepeat)
             msKeyFrameFollowBoard();
             return;
         }
-        QPoint target;
+        QRect target;
         if (!mKeyFrameShown)
-            target = aintKey == Qt::Key_End ? spots.back() : spots.front();
-        else if (step != 0)
-            target = gptfStep(spots, mKeySpot, step);
-        else if (aintKey == Qt::Key_Home)
-            target = spots.front();
-        else if (aintKey == Qt::Key_End)
-            target = spots.back();
+            target = grectfKeyStep(spots, {}, aintKey == Qt::Key_End ? KeyStep::Last : KeyStep::First);
+        else if (act)
+            target = grectfNearestSpot(spots, mKeySpot);  // the marked card went: show where the frame now is
         else
-            target = gptfNearest(spots, mKeySpot);  // the marked card went: show where the frame now is
+            target = grectfKeyStep(spots, mKeySpot, step);
         if (mKeyGesture)
-            msKeyMoveHeld(target, spots);
+            msKeyMoveHeld(target);
         else
-            msShowKeyFrame(target, spots);
+            msShowKeyFrame(target);
     });
     return true;
 }

@@ -20,7 +20,7 @@ void frmMain::msCancelGesture()
         picWork_MouseMove(mPressX, mPressY);
     picWork_MouseUp(mPressX, mPressY);
     if (byKeys && mKeyFrameShown)
-        msShowKeyFrame(mKeyFrom, mvecfKeySpots());
+        msShowKeyFrame(mKeyFrom);
 }
 
 void frmMain::hideEvent(QHideEvent* event)

@@ -260,6 +260,13 @@ void TestBakersDozen::emptiedColumnIsNeverRefilled()
     QCOMPARE(t.game->gintfTopLevel(13), 0);
     for (int k = 1; k <= 4; ++k)
         QCOMPARE(t.game->gintfFoundationCount(k), 1);
+    // Columns, then foundations: the emptied column offers no drop, a back card shows its 16-pixel strip.
+    const TableDescription table = t.game->describeTable();
+    QCOMPARE(table[12].name + table[16].name, QStringLiteral("Column 13Foundation 4"));
+    QVERIFY(table[12].cards.empty() && table[12].empty.isEmpty());
+    QVERIFY(table[16].cards[0].canDrop && !table[16].cards[0].canPick);
+    QVERIFY(!table[0].cards[2].canPick && table[0].cards[3].canPick && table[0].cards[3].canDrop);
+    QCOMPARE(table[0].cards[0].shown, QRect(corner(1, 1), QSize(kCardWidth, 16)));
     // Neither where its back card lay nor where its front card lay.
     for (const QPoint spot : {corner(13, 1), corner(13, 4)}) {
         t.drag(corner(1), spot);

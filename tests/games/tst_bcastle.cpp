@@ -271,6 +271,13 @@ void TestBCastle::dealForcesAcesOntoFoundations()
             QVERIFY(t.game->gudtfCardPlace(row, p).faceUp);
         }
     }
+    // Rows, then foundations; only a row's outer card moves, a left row's covered card shows its right-hand strip.
+    const TableDescription table = t.game->describeTable();
+    QCOMPARE(table[7].name + table[8].name, QStringLiteral("Row 8Foundation 1"));
+    QVERIFY(table[0].cards[5].canPick && table[0].cards[5].canDrop);
+    QVERIFY(!table[0].cards[4].canPick && !table[0].cards[4].canDrop);
+    QVERIFY(table[8].cards[0].canDrop && !table[8].cards[0].canPick);
+    QCOMPARE(table[0].cards[0].shown, QRect(265, 18, 12, kCardHeight));
     QVERIFY(!t.w->cmdDeal()->isEnabled());
     QVERIFY(!t.undoEnabled());
     QVERIFY(t.messages.calls.isEmpty());
@@ -498,6 +505,8 @@ void TestBCastle::emptyRightRowTakesNearDropAndBand()
     emptyRowOntoFoundation(t, 6, 3);
     QCOMPARE(t.game->gintfTopCard(11), cardOf(7, D));
     const int two = cardOf(2, H);
+    const TablePlace rowSix = t.game->describeTable()[5];
+    QVERIFY(rowSix.emptyCanDrop && rowSix.empty == QRect(442, 113, kCardWidth, kCardHeight));
 
     t.drag(1, QPoint(455, 125));
     QCOMPARE(t.game->gintfTopCard(6), two);

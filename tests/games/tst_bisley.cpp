@@ -85,6 +85,13 @@ void TestBisley::dealForcesAces()
         QCOMPARE(t.game->gintfPileHeight(pile), 0);
         QVERIFY(t.showsOutline(corner(pile)));
     }
+    // Ace foundations, the columns top row first, King foundations; a column gives up its bottom card only.
+    const TableDescription table = t.game->describeTable();
+    QCOMPARE(table[4].name + table[20].name, QStringLiteral("Column 1King foundation 4"));
+    QVERIFY(table[4].cards.size() == 3 && table[8].cards.size() == 4);
+    QVERIFY(!table[8].cards[2].canPick && table[8].cards[3].canPick);
+    QVERIFY(!table[0].cards[0].canPick && table[0].cards[0].canDrop && table[20].emptyCanDrop);
+    QCOMPARE(table[20].empty, QRect(corner(56), QSize(kCardWidth, kCardHeight)));
     verifyAllCards(*t.game);
     QVERIFY(!t.w->cmdDeal()->isEnabled());
     QVERIFY(!t.undoEnabled());

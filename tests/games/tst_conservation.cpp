@@ -18,6 +18,7 @@
 #include "games/gamefactory.h"
 #include "fakegame.h"
 #include "boardcheck.h"
+#include "tablecheck.h"
 #include "testsupport.h"
 #include "window/frmMain.h"
 
@@ -150,7 +151,8 @@ std::array<int, 53> fourteensDeal()
 std::array<int, 53> mazeDeal()
 {
     // The suits already run Ace to Queen round the maze, gaps between
-    // cards of one suit: any card moved into a gap keeps the order.
+    // cards of one suit: any card moved into a gap keeps the order, and the
+    // first release of a card, moved or put back, wins.
     const QList<int> kingCells{5, 23, 31, 40};
     std::array<int, 53> deck{};
     int place = 0, k = 0, kings = 0;
@@ -378,18 +380,30 @@ private:
         return QPointF(corner) + QPointF(2 + rng.bounded(9), 2 + rng.bounded(9));
     }
 
+    // What a gesture starts from, to tell afterwards whether it did anything.
+    struct Before {
+        std::vector<CardLocation> census;
+        bool finished;
+    };
+    Before before() const { return {w.game()->census(), w.isFinished()}; }
+    // The census changed or the game was won: a move that wins may leave the
+    // census as it was (Maze keeps card order), and whatever gesture wins
+    // counts as a move.
+    bool progressed(const Before& b) const
+    {
+        return !sameCensus(b.census, w.game()->census()) || (!b.finished && w.isFinished());
+    }
+
     // Press, moves, release; true when the census changed or the game was won.
     bool gesture(QPointF at, QPointF to, int hops)
     {
         ++counts.gestures;
-        const auto before = w.game()->census();
-        const bool wasFinished = w.isFinished();
+        const Before start = before();
         send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         for (int h = 1; h <= hops; ++h)
             send(board, QEvent::MouseMove, at + (to - at) * h / hops, Qt::NoButton, Qt::LeftButton);
         send(board, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
-        // A move that wins may leave the census as it was (Maze keeps card order).
-        return !sameCensus(before, w.game()->census()) || (!wasFinished && w.isFinished());
+        return progressed(start);
     }
 
     QString blindGesture()
@@ -414,8 +428,10 @@ private:
         const bool mouse = rng.bounded(5) == 0;
         if (mouse)
             send(board, QEvent::MouseButtonPress, randomPoint(), Qt::LeftButton, Qt::LeftButton);
-        const bool mouseHolds = w.isHoldingImage();
-        const auto start = w.game()->census();
+        // A card the keys held since an earlier step is no mouse drag: the
+        // press above puts it back, and a key may move it when there was none.
+        const bool mouseHolds = w.isHoldingImage() && !w.isKeyGesture();
+        const Before start = before();
         QString sent;
         for (int i = rng.bounded(1, 9); i > 0; --i) {
             const int k = std::array{Qt::Key_Right, Qt::Key_Left, Qt::Key_Down,   Qt::Key_Up,    Qt::Key_Home,
@@ -430,7 +446,7 @@ private:
         }
         if (mouse)
             send(board, QEvent::MouseButtonRelease, randomPoint(), Qt::LeftButton, Qt::NoButton);
-        counts.moves += !sameCensus(start, w.game()->census());
+        counts.moves += progressed(start);
         return QStringLiteral("keys ") + sent;
     }
 
@@ -468,11 +484,17 @@ private:
         const int budget = stacked ? 4000 : 30;
         for (const QPoint& source : sources) {
             const QPointF at = onCard(source);
+            const Before probe = before();
             send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
             const bool picked = gintfCursorDisplayCount() < 0;
             const QPointF grab = at - QPointF(w.dragPosition());
             send(board, QEvent::MouseButtonRelease, at, Qt::LeftButton, Qt::NoButton);
             ++counts.gestures;
+            // Putting a card back ends in the window's win test too.
+            if (progressed(probe)) {
+                ++counts.moves;
+                return true;
+            }
             if (!picked)
                 continue;
             for (const QPoint& target : targets) {
@@ -546,7 +568,7 @@ private:
         ++counts.dangling;
         const std::vector<QPoint> spots = w.game()->hotSpots();
         const QPointF at = spots.empty() ? randomPoint() : onCard(spots[rng.bounded(int(spots.size()))]);
-        const auto start = w.game()->census();
+        const Before start = before();
         if (drag && rng.bounded(2))  // lifted by the keys
             for (int k : {Qt::Key_End, Qt::Key_Space, Qt::Key_Right})
                 key(k);
@@ -554,22 +576,21 @@ private:
             send(board, QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
         if (drag)
             send(board, QEvent::MouseMove, randomPoint(), Qt::NoButton, Qt::LeftButton);
-        const auto before = w.game()->census();
         const int cut = static_cast<int>(rng.bounded(3));
         if (cut == 0) {
             w.action("mnuGameNew")->trigger();
         } else if (cut == 1) {
             w.hide();
             w.show();
-            if (w.isHoldingImage() || (drag && !sameCensus(start, w.game()->census())))
+            if (w.isHoldingImage() || (drag && !sameCensus(start.census, w.game()->census())))
                 fault = QStringLiteral("the cards did not go back when the window was hidden");
         } else {
             auto* menu = w.findChild<QMenu*>(rng.bounded(2) ? QStringLiteral("mnuGame") : QStringLiteral("mnuHelp"));
             menu->popup(w.mapToGlobal(QPoint(0, 0)));
             menu->close();
-            if (!sameCensus(before, w.game()->census()))
-                ++counts.moves;
         }
+        // The cut-short gesture's drop may have moved a card or won; New deals afresh.
+        counts.moves += cut != 0 && progressed(start);
         // The late release finds no gesture to end.
         send(board, QEvent::MouseButtonRelease, randomPoint(), Qt::LeftButton, Qt::NoButton);
         return QStringLiteral("press at (%1,%2) cut short").arg(at.x()).arg(at.y());
@@ -591,6 +612,9 @@ QString checkStep(frmMain& window, const MessageRecorder& messages)
     const QString lost = describe(window.game()->census());
     if (!lost.isEmpty())
         return lost;
+    const QString table = tableMismatch(window);
+    if (!table.isEmpty())
+        return QStringLiteral("table: ") + table;
     if (!messages.errors().isEmpty())
         return messages.errors().first().title + QStringLiteral(" / ") + messages.errors().first().text;
     // Only a card the keyboard holds keeps the pointer hidden between steps.
@@ -710,6 +734,16 @@ public:
     }
     std::vector<QPoint> hotSpots() const override { return {QPoint(cardX, cardY)}; }
     bool broken = false;
+
+protected:
+    // Every card listed and none drawn: only the census is on trial here.
+    TableDescription placesOnTable() const override
+    {
+        TablePlace all;
+        for (const CardLocation& c : census())
+            all.cards.push_back({c.card});
+        return {all};
+    }
 };
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/gamechoices.h"
 #include "gametable.h"
+#include "tablesummary.h"
 
 #include <QtTest>
 
@@ -104,11 +105,16 @@ void TestDecade::newShowsAnEmptyBoardAndDealBuildsTheRow()
     QVERIFY(!t.undoEnabled());
     t.deal(1);
     QVERIFY(t.rowShows({t.deck[1], t.deck[2]}));
+    QCOMPARE(placesSummary(t.game()->describeTable()), QStringLiteral("Row: 2, Discard place: 0, Stock: 50"));
+    QVERIFY(pickableCards(t.game()->describeTable()).isEmpty());  // too few cards to pick from
     t.deal(50);
     QCOMPARE(t.label(), QStringLiteral(" Cards Left: 0"));
     QVERIFY(!t.dealEnabled());
     QVERIFY(t.rowShows(std::vector<int>(t.deck.begin() + 1, t.deck.end())));
     QVERIFY(t.shows(624, 30, t.deck[52]));
+    const TableDescription table = t.game()->describeTable();
+    QCOMPARE(pickableCards(table), (QList<int>{t.deck[1], t.deck[52]}));
+    QCOMPARE(table[0].cards[0].shown, QRect(12, 30, 12, 79));
     QCOMPARE(t.count(CardWhere::Table), 52);
     QVERIFY(t.conserved());
     QVERIFY(t.messages.calls.isEmpty());

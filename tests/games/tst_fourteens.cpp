@@ -4,6 +4,7 @@
 
 #include "core/gamechoices.h"
 #include "gametable.h"
+#include "tablesummary.h"
 
 #include <QtTest>
 #include <map>
@@ -95,6 +96,12 @@ void TestFourteens::newDealsEightColumnsAndFreesOnlyTheBottoms()
     }
     QCOMPARE(t.game()->hotSpots().size(), size_t(8));
     QVERIFY(t.messages.calls.isEmpty());
+    const TableDescription table = t.game()->describeTable();
+    QCOMPARE(placesSummary(table).section(QStringLiteral(", "), 3),
+             QStringLiteral("Column 4: 7, Column 5: 6, Column 6: 6, Column 7: 6, Column 8: 6, Discard pile: 0"));
+    QCOMPARE(pickableCards(table), (QList<int>{t.deck[49], t.deck[50], t.deck[51], t.deck[52], t.deck[45],
+                                               t.deck[46], t.deck[47], t.deck[48]}));
+    QCOMPARE(table[0].cards[0].shown, QRect(8, 8, 55, 39));
 }
 
 void TestFourteens::pairsMakeFourteen_data()

@@ -7,6 +7,7 @@
 #include "core/gamerules.h"
 #include "games/clsGolf.h"
 #include "gametable.h"
+#include "tablesummary.h"
 #include "testsupport.h"
 #include "window/boardview.h"
 #include "window/frmMain.h"
@@ -112,6 +113,11 @@ void TestGolf::newLaysTheTableFaceUp()
     QCOMPARE(t.whereIs(t.deck[kFirstStockPlace]), CardWhere::Waste);
     QVERIFY(t.conserved());
     QVERIFY(t.messages.calls.isEmpty());
+    const TableDescription table = t.game()->describeTable();
+    QCOMPARE(placesSummary(table), QStringLiteral("Column 1: 5, Column 2: 5, Column 3: 5, Column 4: 5, Column 5: 5, "
+                                                  "Column 6: 5, Column 7: 5, Waste pile: 1, Stock: 16"));
+    QCOMPARE(pickableCards(table), QList<int>(t.deck.begin() + 29, t.deck.begin() + 36));
+    QCOMPARE(table[1].cards[0].shown, QRect(83, 20, 55, 26));  // a covered card's top strip
 }
 
 void TestGolf::nothingSelectableBeforeFirstDeal()
@@ -179,6 +185,7 @@ void TestGolf::kingFromTableEndsRunUntilDealOrUndo()
     QCOMPARE(t.whereIs(king), CardWhere::Waste);
     QVERIFY(t.undoEnabled());
     QVERIFY(t.messages.calls.isEmpty());
+    QVERIFY(pickableCards(t.game()->describeTable()).isEmpty());
 
     // Both would fit a King; every press on a free card says why not.
     t.play(30);

@@ -77,6 +77,15 @@ void TestMaze::dealLeavesSixGaps()
         kings += c.where == CardWhere::Discard;
     QCOMPARE(kings, 4);
     QCOMPARE(t.game->census().size(), size_t(52));
+    // Cells in reading order, then the Kings; a gap takes a drop, a card in hand stays listed undrawn.
+    const TableDescription table = t.game->describeTable();
+    QCOMPARE(table[9].name + table[54].name, QStringLiteral("Row 2, place 1Kings taken out"));
+    QCOMPARE(table[54].cards.size(), size_t(4));
+    QVERIFY(table[8].emptyCanDrop && table[8].empty == QRect(cellCorner(9), QSize(kCardWidth, kCardHeight)));
+    QVERIFY(table[1].cards[0].canPick && !table[1].cards[0].face.isEmpty());
+    t.press(cellCorner(2) + QPoint(10, 10));
+    QVERIFY(t.game->describeTable()[1].cards[0].face.isEmpty());
+    t.release(cellCorner(2) + QPoint(10, 10));
     // A press on a gap picks nothing up.
     t.press(cellCorner(9) + QPoint(10, 10));
     QCOMPARE(gintfCursorDisplayCount(), 0);

@@ -3,6 +3,7 @@
 
 #include "core/gamechoices.h"
 #include "gametable.h"
+#include "tablesummary.h"
 
 namespace {
 QPoint cellPoint(int cell) { return {120 + 63 * ((cell - 1) % 5) + 27, 8 + 87 * ((cell - 1) / 5) + 40}; }
@@ -44,7 +45,12 @@ void TestMonteCarlo::pairs()
     const int a = cardOf(13, 0), b = sameRank ? cardOf(13, 1) : cardOf(12, 1);
     GameTable t(choice::MonteCarlo, dealWith({{first, a}, {second, b}}));
     QVERIFY(!t.dealEnabled());
-    t.click(cellPoint(first));
+    t.press(cellPoint(first));  // taken: listed in its row until the release, no longer drawn
+    QCOMPARE(placesSummary(t.game()->describeTable()),
+             QStringLiteral("Row 1: 5, Row 2: 5, Row 3: 5, Row 4: 5, Row 5: 5, Discard pile: 0, Stock: 27"));
+    QVERIFY(t.game()->describeTable()[(first - 1) / 5].cards[(first - 1) % 5].face.isEmpty());
+    QCOMPARE(pickableCards(t.game()->describeTable()).size(), 24);
+    t.release(cellPoint(first));
     QCOMPARE(t.whereIs(a), CardWhere::Discard);
     QVERIFY(t.shows(32, 356, a));
     QVERIFY(!t.dealEnabled());

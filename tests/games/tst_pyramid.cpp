@@ -4,6 +4,7 @@
 #include "core/gamechoices.h"
 #include "games/clsPyramid.h"
 #include "gametable.h"
+#include "tablesummary.h"
 
 namespace {
 constexpr int kFirstStock = 29;
@@ -53,6 +54,12 @@ void TestPyramid::layoutAndFirstDeal()
     QVERIFY(t.shows(252, 305, t.deck[kFirstStock]));
     QCOMPARE(t.game()->hotSpots().size(), size_t(7));
     QVERIFY(t.conserved());
+    const TableDescription table = t.game()->describeTable();
+    QCOMPARE(placesSummary(table).section(QStringLiteral(", "), 5),
+             QStringLiteral("Pyramid row 6: 6, Pyramid row 7: 7, Waste pile: 1, Stock: 23"));
+    QCOMPARE(pickableCards(table), QList<int>(t.deck.begin() + 22, t.deck.begin() + 29));
+    QCOMPARE(table[0].cards[0].shown, QRect(252, 16, 55, 30));  // the apex's top strip
+    QCOMPARE(table[0].cards[0].coveredBy, (std::vector<int>{t.deck[2], t.deck[3], t.deck[5]}));
 }
 
 void TestPyramid::selection_data()

@@ -99,6 +99,14 @@ void TestScorpion::dealAndBoardSize()
         }
     }
     QCOMPARE(t.game->census().size(), size_t(52));  // the reserve waits in the stock
+    // Rows and the reserve; a face-down card is no pick, a covered one shows its 12-pixel strip.
+    const TableDescription table = t.game->describeTable();
+    QCOMPARE(table.size(), size_t(8));
+    QCOMPARE(table[2].name + table[7].name, QStringLiteral("Row 3Reserve"));
+    QCOMPARE(table[7].cards.size(), size_t(3));
+    QVERIFY(!table[0].cards[3].canPick && table[0].cards[4].canPick);
+    QVERIFY(!table[0].cards[5].canDrop && table[0].cards[6].canDrop);
+    QCOMPARE(table[4].cards[2].shown, QRect(corner(5, 3), QSize(12, kCardHeight)));
     // Pressing a face-down card or bare board picks nothing up.
     for (const QPoint p : {corner(1, 4) + QPoint(5, 5), QPoint(400, 300)}) {
         t.press(p);
@@ -107,6 +115,7 @@ void TestScorpion::dealAndBoardSize()
     }
     t.w->cmdDeal_Click();
     QVERIFY(t.w->lblCardsLeft()->text().isEmpty());
+    QVERIFY(t.game->describeTable()[7].cards.empty());
     QVERIFY(t.messages.calls.isEmpty());
 }
 

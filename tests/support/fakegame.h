@@ -107,6 +107,21 @@ public:
     }
     std::vector<CardLocation> census() const override { return {}; }
     std::vector<QPoint> hotSpots() const override { return spots; }
+    // One card at each spot, to pick up or drop on, unless a table is set.
+    TableDescription placesOnTable() const override
+    {
+        if (!table.empty())
+            return table;
+        TableDescription places;
+        for (const QPoint& spot : spots) {
+            TableCard card;
+            card.card = cardPicture;
+            card.face = QRect(spot, QSize(55, 79));
+            card.canPick = card.canDrop = true;
+            places.push_back({QStringLiteral("Spot %1").arg(places.size() + 1), CardWhere::Table, {card}, {}, false});
+        }
+        return places;
+    }
 
     static QString flag(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
 
@@ -131,6 +146,7 @@ public:
     int cardX = 100, cardY = 100;
     int cardPicture = 1;
     std::vector<QPoint> spots;
+    TableDescription table;
     bool won = false;
     bool dealAnswer = true, undoAnswer = true;
     int leftAnswer = 16;

@@ -1,7 +1,9 @@
 // Pointer handling: selection, dragging with the saved image, the drag
 // limits, placement and the win, through real mouse events on the board.
 
+#include "core/gamechoices.h"
 #include "core/platform.h"
+#include "window/keynavigation.h"
 #include "windowtestbase.h"
 
 #include <QLabel>
@@ -47,6 +49,8 @@ private slots:
     void menuOpenedMidDragEndsTheDrag();
     void keysMakeTheMouseCalls_data();
     void keysMakeTheMouseCalls();
+    void arrowsMoveWhereTheyPoint_data();
+    void arrowsMoveWhereTheyPoint();
 };
 
 void TestPointer::dragPicksUpSavesAndPlaces()
@@ -325,8 +329,10 @@ void TestPointer::keysMakeTheMouseCalls_data()
 {
     QTest::addColumn<int>("choice");
     QTest::addColumn<int>("dropAnswer");
-    QTest::addColumn<QString>("keys");  // > Right, < Left, H Home, E End, space, e Escape
-    QTest::addColumn<QList<QPoint>>("mouse");  // press, moves, release
+    // > Right, < Left, H Home, E End, space, e Escape; p and r the mouse
+    // pressed on the card and released at the second spot.
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QList<QPoint>>("mouse");  // press, moves, release; (-1,-1) starts the next gesture
     // The spots lie at (100, 100) (the card), (300, 200) and (700, 440); keys press 4 pixels inside one.
     const QPoint card(104, 104), other(304, 204), edge(704, 444);
     QTest::newRow("click game: a click") << 6 << 0 << ">H " << QList<QPoint>{card, card};
@@ -335,6 +341,9 @@ void TestPointer::keysMakeTheMouseCalls_data()
     QTest::newRow("drag game: refused, wrapping") << 2 << 0 << "> < " << QList<QPoint>{card, edge, edge};
     QTest::newRow("drag game: held at the panel") << 2 << 5 << "> >> " << QList<QPoint>{card, other, edge, edge};
     QTest::newRow("drag game: Escape") << 2 << 5 << "> Ee" << QList<QPoint>{card, edge, card, card};
+    // The mouse takes over what the keys hold: it goes back, and keys wait for the release.
+    QTest::newRow("drag game: mouse after keys") << 2 << 5 << "> p> r"
+                                                << QList<QPoint>{card, card, {-1, -1}, card, other};
 }
 
 void TestPointer::keysMakeTheMouseCalls()
@@ -354,14 +363,86 @@ void TestPointer::keysMakeTheMouseCalls()
         f.fake->calls.clear();
         if (by == 0)
             for (QChar k : keys)
-                QTest::keyClick(w->picWork(), codes[QStringLiteral("><HE e").indexOf(k)]);
+                if (k == 'p' || k == 'r')
+                    (k == 'p' ? press : release)(w->picWork(), k == 'p' ? QPointF(104, 104) : QPointF(304, 204));
+                else
+                    QTest::keyClick(w->picWork(), codes[QStringLiteral("><HE e").indexOf(k)]);
         else
-            for (int i = 0; i < mouse.size(); ++i)
-                (i == 0 ? press : i + 1 == mouse.size() ? release : move)(w->picWork(), mouse[i]);
+            for (int i = 0, start = 0; i < mouse.size(); ++i) {
+                const bool last = i + 1 == mouse.size() || mouse[i + 1] == QPoint(-1, -1);
+                if (mouse[i] == QPoint(-1, -1))
+                    start = i + 1;
+                else
+                    (i == start ? press : last ? release : move)(w->picWork(), mouse[i]);
+            }
         calls[by] = f.fake->calls;
         QCOMPARE(gintfCursorDisplayCount(), 0);
     }
     QCOMPARE(calls[0], calls[1]);
+}
+
+void TestPointer::arrowsMoveWhereTheyPoint_data()
+{
+    QTest::addColumn<int>("choice");
+    QTest::addColumn<QString>("keys");   // < > ^ v the arrows, T Tab, B Shift+Tab, H Home, E End, D Deal
+    QTest::addColumn<QString>("place");  // the framed spot's place and card, 1 the bottom one
+    using namespace choice;
+    QTest::newRow("Golf: down a column") << Golf << "H>>vvvv" << "Column 3 #5";
+    QTest::newRow("Golf: the waste") << Golf << "DH>>vvvvv" << "Waste pile #1";
+    QTest::newRow("Pyramid: apex to the base") << Pyramid << "Hvvvvvv>" << "Pyramid row 7 #2";
+    QTest::newRow("Decade: along the row") << Decade << "DDDH>>" << "Row #3";
+    QTest::newRow("Decade: round the row") << Decade << "DDDH<" << "Row #3";
+    QTest::newRow("Fourteens: across and down") << Fourteens << "H>>>>>>>vvvvv" << "Column 8 #6";
+    QTest::newRow("Monte Carlo: round") << MonteCarlo << "H<^" << "Row 5 #5";
+    QTest::newRow("Monte Carlo: across and down") << MonteCarlo << "H>>vvTB" << "Row 3 #3";
+}
+
+void TestPointer::arrowsMoveWhereTheyPoint()
+{
+    QFETCH(int, choice);
+    QFETCH(QString, keys);
+    QFETCH(QString, place);
+    std::array<int, 53> deck{};
+    for (int p = 1; p <= 52; ++p)
+        deck[p] = p * 7 % 52 + 1;
+    RiggedShuffle rig(deck);
+    MessageRecorder messages;
+    QPointer<frmMain> w = new frmMain;
+    w->msLoadFormVariables(choice);
+    w->show();
+    w->mnuGameNew_Click();
+    const std::array codes{Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab,
+                           Qt::Key_Home, Qt::Key_End};
+    for (QChar k : keys)
+        if (k == 'D')
+            w->cmdDeal_Click();
+        else
+            QTest::keyClick(w->picWork(), codes[QStringLiteral("<>^vTBHE").indexOf(k)]);
+    const TableDescription table = w->game()->describeTable();
+    std::vector<QRect> spots;
+    QString framed;
+    for (const TableSpot& spot : gvecfTableSpots(table)) {
+        spots.push_back(spot.rect);
+        if (spot.rect == w->picWork()->keyFrame())
+            framed = QStringLiteral("%1 #%2").arg(table[spot.place].name).arg(spot.card + 1);
+        if (qEnvironmentVariableIsSet("SPOTS")) qInfo("%s #%d %d,%d %dx%d", qPrintable(table[spot.place].name), spot.card + 1, spot.rect.x(), spot.rect.y(), spot.rect.width(), spot.rect.height());
+    }
+    delete w.data();
+    QCOMPARE(framed, place);
+    // From every spot the arrows alone reach every other.
+    gsSortSpots(spots);
+    for (const QRect& start : spots) {
+        std::vector<QRect> reached{start};
+        for (size_t i = 0; i < reached.size(); ++i)
+            for (KeyStep step : {KeyStep::Left, KeyStep::Right, KeyStep::Up, KeyStep::Down}) {
+                const QRect next = grectfKeyStep(spots, reached[i], step);
+                if (std::find(reached.begin(), reached.end(), next) == reached.end())
+                    reached.push_back(next);
+            }
+        QVERIFY2(reached.size() == spots.size(), qPrintable(QStringLiteral("%1 of %2 spots reached from (%3,%4)")
+                                                                  .arg(reached.size()).arg(spots.size())
+                                                                  .arg(start.x()).arg(start.y())));
+    }
 }
 
 QTEST_MAIN(TestPointer)
