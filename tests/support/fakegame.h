@@ -153,11 +153,6 @@ public:
     bool lacksDeal = false;
     bool placeThrows = false;
     std::function<void(bool&, bool&, int&)> placeHook;
-    // The table as the game describes it; tableHook may change it when a
-    // card is placed, dealt or a move undone.
-    TableDescription places;
+    // May change `table` when a card is placed, dealt or a move undone.
     std::function<void()> tableHook;
-
-protected:
-    TableDescription placesOnTable() const override { return places; }
 };
