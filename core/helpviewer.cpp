@@ -223,7 +223,11 @@ void HelpWindow::padEnd()
     }
 }
 
-HelpBrowser::HelpBrowser(HelpWindow* owner) : QTextBrowser(owner), mOwner(owner) {}
+HelpBrowser::HelpBrowser(HelpWindow* owner) : QTextBrowser(owner), mOwner(owner)
+{
+    // A caret the arrows move, so a screen reader can read the text line by line.
+    setTextInteractionFlags(textInteractionFlags() | Qt::TextSelectableByKeyboard);
+}
 
 void HelpBrowser::keyPressEvent(QKeyEvent* event)
 {

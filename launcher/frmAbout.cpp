@@ -3,6 +3,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 
 frmAbout::frmAbout(QWidget* parent) : QDialog(parent)
 {
@@ -72,6 +73,12 @@ void frmAbout::Form_Load()
     setWindowTitle(mCaption);
     mLabels[3]->setText(QString(QChar(0x00A9)));
     mLabels[3]->adjustSize();
+    // The button is all a screen reader meets from the keyboard: it carries the box's text.
+    QStringList lines;
+    for (QLabel* label : mLabels)
+        lines << label->text();
+    if (auto* ok = findChild<QPushButton*>(QStringLiteral("cmdOK")))
+        ok->setAccessibleDescription(QStringList{lines[0], lines[1], lines.mid(2).join(QLatin1Char(' '))}.join(QStringLiteral(". ")));
     // Centred over the window that opened it.
     if (QWidget* owner = parentWidget()) {
         const QRect area = owner->frameGeometry();

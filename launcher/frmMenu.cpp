@@ -1,8 +1,10 @@
 #include "launcher/frmMenu.h"
 
 #include "core/errors.h"
+#include "launcher/chooseraccessible.h"
 #include "launcher/chooserpicture.h"
 #include "order/frmOrder.h"
+#include "window/accessfactory.h"
 #include "window/frmMain.h"
 #include "window/modScreen.h"
 
@@ -73,6 +75,7 @@ frmMenu::frmMenu(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    gsInstallAccessibility();  // before the picture exists: see accessfactory.h
     auto* client = new QWidget(this);
     setCentralWidget(client);
     mPicture1 = new PictureBox(this, client);
@@ -87,6 +90,8 @@ frmMenu::frmMenu(QWidget* parent) : QMainWindow(parent)
         shape->hide();
         mShpChoice[i] = shape;
     }
+
+    gsSpeakChooser(this);
 
     QAction* order = menuBar()->addAction(QStringLiteral("&Order"));
     order->setObjectName(QStringLiteral("mnuOrder"));

@@ -4,10 +4,12 @@
 #include "order/addresslines.h"
 #include "order/amountdue.h"
 #include "order/keyfilters.h"
+#include "order/orderaccessible.h"
 #include "order/orderfields.h"
 #include "order/printerlayer.h"
 #include "order/statelist.h"
 #include "order/vendor.h"
+#include "window/announcer.h"
 #include "window/modScreen.h"
 
 #include <QFont>
@@ -58,6 +60,8 @@ frmOrder::frmOrder(QWidget* parent) : QDialog(parent)
     setFont(font);
     setFixedSize(kFrameLeft * 2 + kFrameWidth, kFrameTop * 2 + kFrameHeight);
     buildControls();
+    gsNameOrderFields(*this);
+    mAnnouncer = new Announcer(this);
     Form_Load();
 }
 
@@ -275,7 +279,11 @@ void frmOrder::msCalcAmountDue()
 void frmOrder::msShowAmountDue(bool ablnNeedShipTo)
 {
     msCalcAmountDue();
-    mLblAmtDue->setText(QStringLiteral("$") + QString::number(mlngAmountDue));
+    const QString due = QStringLiteral("$") + QString::number(mlngAmountDue);
+    // A label's new text is not read out by itself: say it.
+    if (due != mLblAmtDue->text())
+        mAnnouncer->say(QStringLiteral("Amount Due: ") + due);
+    mLblAmtDue->setText(due);
     const QString copies = mTxtOrderInfo[kCopiesBox]->text();
     bool enable = !copies.isEmpty() && glngfCopiesValue(copies) > 0;
     if (ablnNeedShipTo)

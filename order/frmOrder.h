@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <memory>
 
+class Announcer;
 class OrderComboBox;
 class OrderLineEdit;
 class OrderPrinter;
@@ -31,6 +32,7 @@ public:
     OrderLineEdit* mskOrderInfo() const { return mMskOrderInfo; }
     QRadioButton* optShipTo(int index) const;
     QLabel* lblAmtDue() const { return mLblAmtDue; }
+    Announcer* announcer() const { return mAnnouncer; }
     QPushButton* cmdPrint() const { return mCmdPrint; }
     QPushButton* cmdClose() const { return mCmdClose; }
     QFrame* frame() const { return mFrame1; }
@@ -73,6 +75,7 @@ private:
     QPushButton* mCmdPrint = nullptr;
     QPushButton* mCmdClose = nullptr;
     QList<QLabel*> mLabel1;
+    Announcer* mAnnouncer = nullptr;
 
     int mintShipTo = kNoShipTo;
     qint32 mlngShipping = 0;

@@ -15,12 +15,14 @@ package_packages=(dpkg-dev file)
 # The test suite alone: a private X server and what drives and reads it,
 # the script font the chooser's pictures are drawn in (to check them),
 # a PDF printer to print the order form on, the checkers of the desktop
-# entry, the AppStream metadata and the package, and a Wayland compositor
-# (nested in the X server) to play natively on Wayland.
+# entry, the AppStream metadata and the package, a Wayland compositor
+# (nested in the X server) to play natively on Wayland, and the
+# accessibility bus and client that read the program as a screen reader does.
 test_packages=(
   xvfb xauth xdotool x11-utils imagemagick fonts-dancingscript weston qt6-wayland
   cups cups-client cups-bsd printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream lintian
+  dbus dbus-x11 at-spi2-core python3-pyatspi gir1.2-atspi-2.0
 )
 
 packages=("${play_packages[@]}")

@@ -9,6 +9,8 @@
 #include "core/platform.h"
 #include "games/gamefactory.h"
 #include "launcher/frmAbout.h"
+#include "window/accessfactory.h"
+#include "window/boardspeech.h"
 #include "window/boardview.h"
 #include "window/modScreen.h"
 
@@ -57,32 +59,45 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
+    gsInstallAccessibility();  // before the board exists: see accessfactory.h
     mPicWork = new BoardView(mBoard, this);
     setCentralWidget(mPicWork);
+    mSpeech = new BoardSpeech(*this, *mPicWork);
     mPicWork->setPointerHandler([this](BoardView::Pointer kind, Qt::MouseButton, Qt::KeyboardModifiers, float x,
                                        float y) {
         // While the keyboard holds a card only a press (which puts it back) counts.
         switch (kind) {
-        case BoardView::Pointer::Down:
+        case BoardView::Pointer::Down: {
+            const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::Press, 0, {x, y});
             msPointerPressed();
             picWork_MouseDown(x, y);
             break;
+        }
         case BoardView::Pointer::Move:
             if (!mKeyGesture)
                 picWork_MouseMove(x, y);
             break;
         case BoardView::Pointer::Up:
-            if (!mKeyGesture)
+            if (!mKeyGesture) {
+                const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::Release);
                 picWork_MouseUp(x, y);
+            }
             break;
         case BoardView::Pointer::Lost: msCancelGesture(); break;
         }
     });
-    mPicWork->setKeyHandler([this](int key, bool autoRepeat) { return picWork_KeyDown(key, autoRepeat); });
+    mPicWork->setKeyHandler([this](int key, bool autoRepeat) {
+        // A held-down key acts once: its repeats have nothing to tell.
+        const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::Key, autoRepeat ? 0 : key);
+        return picWork_KeyDown(key, autoRepeat);
+    });
     mPicWork->setFocus();
     // The board reports each changed rectangle of the window image; only
     // those are repainted. Exposes and resizes still repaint everything.
-    mBoard.setDamageHandler([this](const QRect& r) { mPicWork->update(r); });
+    mBoard.setDamageHandler([this](const QRect& r) {
+        mPicWork->update(r);
+        mSpeech->tableChanged();
+    });
     // Not from inside the paint: ending a gesture may show a message.
     mPicWork->setScaleHandler([this] {
         if (!mScalePending) {
@@ -299,6 +314,7 @@ void frmMain::msGetPlayArea()
 
 void frmMain::mnuGameNew_Click()
 {
+    const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::New);
     trapErrors("mnuGameNew_Click", [&] {
         // A gesture cut short by New must not leave the pointer hidden.
         msEndGesture();
@@ -328,6 +344,7 @@ void frmMain::msSetCardsLeftCaption()
 
 void frmMain::cmdDeal_Click()
 {
+    const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::Deal);
     trapErrors("cmdDeal_Click", [&] {
         // Deal from the keyboard in mid-drag: the held cards go down first,
         // so the deal never lands on a column that is half in the hand.
@@ -347,6 +364,7 @@ void frmMain::cmdDeal_Click()
 
 void frmMain::cmdUndo_Click()
 {
+    const BoardSpeech::Watch said(mSpeech, BoardSpeech::Action::Undo);
     trapErrors("cmdUndo_Click", [&] {
         bool dealEnabled = mCmdDeal->isEnabled();
         bool undoEnabled = false;

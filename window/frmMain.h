@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class BoardSpeech;
 class GameRules;
 class QAction;
 class QFrame;
@@ -50,6 +51,11 @@ public:
     QSize dragImageSize() const { return {mImageWidth, mImageHeight}; }
     // A drag game's card or group is held (picked up or being dragged).
     bool isHoldingImage() const { return mCardFrom != 0 && isDragGame(); }
+    // A press has picked something that its release has yet to place.
+    bool hasSelection() const { return mCardFrom != 0; }
+    QPointF pressPosition() const { return {mPressX, mPressY}; }
+    // What a screen reader hears of the board.
+    BoardSpeech* speech() const { return mSpeech; }
     QAction* action(const char* name) const;
 
     // The actions behind the menus and buttons, also driven by tests.
@@ -119,6 +125,7 @@ private:
     QMenu* mMnuGame = nullptr;
     QMenu* mMnuHelp = nullptr;
     QAction* mMnuHelpAbout = nullptr;
+    BoardSpeech* mSpeech = nullptr;
 
     int mChoice = 0;
     std::unique_ptr<GameRules> mGame;

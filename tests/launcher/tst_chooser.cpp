@@ -5,6 +5,7 @@
 #include "launcher/frmMenu.h"
 #include "windowtestbase.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QFrame>
 #include <QMenuBar>
@@ -23,6 +24,7 @@ private slots:
     void keysMoveAndOpenLikeThePointer();
     void exitEndsTheProgram();
     void orderFormIsModalOverChooser();
+    void entriesAreAccessibleItems();
 };
 
 void TestChooser::windowAsDesigned()
@@ -196,6 +198,23 @@ void TestChooser::orderFormIsModalOverChooser()
     QCOMPARE(title, QStringLiteral("Order Form"));
     QVERIFY(modal);
     QVERIFY(chooserVisible);
+}
+
+void TestChooser::entriesAreAccessibleItems()
+{
+    frmMenu menu;
+    menu.show();
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(menu.picture());
+    QCOMPARE(list->childCount(), 11);
+    for (const auto& [i, name] : {std::pair{0, "1. Baker's Dozen"}, {9, "10. Scorpion"}, {10, "Exit"}})
+        QCOMPARE(list->child(i)->text(QAccessible::Name), QString(name));
+    // The outlined entry is the focused item, whether keys or pointer outlined it.
+    QVERIFY(!list->focusChild());
+    menu.Picture1_KeyDown(Qt::Key_Down, false);
+    QCOMPARE(list->focusChild(), list->child(0));
+    menu.Picture1_MouseMove(300, 105);
+    QCOMPARE(list->focusChild(), list->child(5));
+    QCOMPARE(list->child(5)->rect(), QRect(menu.outline(6)->mapToGlobal(QPoint()), menu.outline(6)->size()));
 }
 
 QTEST_MAIN(TestChooser)

@@ -8,7 +8,9 @@
 #include "order/orderfields.h"
 #include "order/statelist.h"
 #include "testsupport.h"
+#include "window/announcer.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -56,6 +58,7 @@ class TestOrderForm : public QObject {
     Q_OBJECT
 private slots:
     void controlsAtTheirPlaces();
+    void fieldsReadWithTheirLabels();
     void labelsAreNotClipped();
     void stateList();
     void validateKey();
@@ -453,6 +456,7 @@ void TestOrderForm::focusSelectsAll()
 void TestOrderForm::amountsAndPrintEnabling()
 {
     frmOrder form;
+    QSignalSpy said(form.announcer(), &Announcer::said);
     QLineEdit* copies = form.txtOrderInfo(7);
     // Copies alone enable nothing until a destination is chosen.
     QTest::keyClicks(copies, QStringLiteral("1"));
@@ -481,6 +485,30 @@ void TestOrderForm::amountsAndPrintEnabling()
     // Keys in other boxes change nothing.
     QTest::keyClicks(form.txtOrderInfo(0), QStringLiteral("Ann"));
     QCOMPARE(form.lblAmtDue()->text(), QStringLiteral("$37"));
+    // A screen reader hears each new amount once.
+    QStringList amounts;
+    for (const QList<QVariant>& s : said)
+        amounts << s[0].toString();
+    QCOMPARE(amounts, QStringList({"Amount Due: $12", "Amount Due: $111", "Amount Due: $12", "Amount Due: $0",
+                                   "Amount Due: $34", "Amount Due: $37"}));
+}
+
+void TestOrderForm::fieldsReadWithTheirLabels()
+{
+    frmOrder form;
+    const QList<QPair<QWidget*, QString>> fields = {
+        {form.txtOrderInfo(0), "Name"}, {form.txtOrderInfo(1), "Address"}, {form.txtOrderInfo(4), "City"},
+        {form.cboOrderInfo(), "State (USA Only)"}, {form.mskOrderInfo(), "Zip Code"},
+        {form.txtOrderInfo(5), "Country (if not USA)"}, {form.txtOrderInfo(6), "Email Address"},
+        {form.txtOrderInfo(7), "# of Copies"}, {form.optShipTo(0), form.optShipTo(0)->text()},
+        {form.optShipTo(2), form.optShipTo(2)->text()}};
+    for (const auto& [field, name] : fields) {
+        QAccessibleInterface* read = QAccessible::queryAccessibleInterface(field);
+        QCOMPARE(read->text(QAccessible::Name), name);
+        // The label beside a field is tied to it, as its reader tells.
+        if (field != form.txtOrderInfo(1) && !qobject_cast<QRadioButton*>(field))
+            QVERIFY(!read->relations(QAccessible::Label).isEmpty());
+    }
 }
 
 void TestOrderForm::noCopiesCostNothing()

@@ -75,6 +75,8 @@ public:
                      .arg(left);
         if (placeHook)
             placeHook(deal, undo, left);
+        if (tableHook)
+            tableHook();
         if (placeThrows)
             throw RuntimeError(err::InvalidCall, QStringLiteral("Invalid procedure call or argument"));
         draw();
@@ -92,12 +94,16 @@ public:
         deal = dealAnswer;
         undo = undoAnswer;
         left = leftAnswer;
+        if (tableHook)
+            tableHook();
     }
     void gsUndo(bool& deal, bool& undo, int& left) override
     {
         calls << QStringLiteral("gsUndo(%1,%2,%3)").arg(flag(deal)).arg(flag(undo)).arg(left);
         undo = false;
         left = leftAnswer;
+        if (tableHook)
+            tableHook();
     }
     std::vector<CardLocation> census() const override { return {}; }
     // One card at each spot, to pick up or drop on, unless a table is set.
@@ -146,4 +152,6 @@ public:
     bool lacksDeal = false;
     bool placeThrows = false;
     std::function<void(bool&, bool&, int&)> placeHook;
+    // May change `table` when a card is placed, dealt or a move undone.
+    std::function<void()> tableHook;
 };
