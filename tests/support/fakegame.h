@@ -112,13 +112,9 @@ public:
         if (!table.empty())
             return table;
         TableDescription places;
-        for (const QPoint& spot : spots) {
-            TableCard card;
-            card.card = cardPicture;
-            card.face = QRect(spot, QSize(55, 79));
-            card.canPick = card.canDrop = true;
-            places.push_back({QStringLiteral("Spot %1").arg(places.size() + 1), CardWhere::Table, {card}, {}, false});
-        }
+        for (const QPoint& spot : spots)
+            places.push_back({QStringLiteral("Spot %1").arg(places.size() + 1), CardWhere::Table,
+                              {{cardPicture, true, QRect(spot, QSize(55, 79)), {}, true, true, {}}}, {}, false});
         return places;
     }
 

@@ -425,7 +425,6 @@ void TestPointer::arrowsMoveWhereTheyPoint()
         spots.push_back(spot.rect);
         if (spot.rect == w->picWork()->keyFrame())
             framed = QStringLiteral("%1 #%2").arg(table[spot.place].name).arg(spot.card + 1);
-        if (qEnvironmentVariableIsSet("SPOTS")) qInfo("%s #%d %d,%d %dx%d", qPrintable(table[spot.place].name), spot.card + 1, spot.rect.x(), spot.rect.y(), spot.rect.width(), spot.rect.height());
     }
     delete w.data();
     QCOMPARE(framed, place);
