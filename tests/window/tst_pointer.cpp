@@ -385,7 +385,7 @@ void TestPointer::arrowsMoveWhereTheyPoint_data()
 {
     QTest::addColumn<int>("choice");
     QTest::addColumn<QString>("keys");   // < > ^ v the arrows, T Tab, B Shift+Tab, H Home, E End, D Deal
-    QTest::addColumn<QString>("place");  // the framed spot's place and card, 1 the bottom one
+    QTest::addColumn<QString>("place");  // the framed spot's place and card, 1 the bottom one, 0 empty
     using namespace choice;
     QTest::newRow("Golf: down a column") << Golf << "H>>vvvv" << "Column 3 #5";
     QTest::newRow("Golf: the waste") << Golf << "DH>>vvvvv" << "Waste pile #1";
@@ -395,6 +395,12 @@ void TestPointer::arrowsMoveWhereTheyPoint_data()
     QTest::newRow("Fourteens: across and down") << Fourteens << "H>>>>>>>vvvvv" << "Column 8 #6";
     QTest::newRow("Monte Carlo: round") << MonteCarlo << "H<^" << "Row 5 #5";
     QTest::newRow("Monte Carlo: across and down") << MonteCarlo << "H>>vvTB" << "Row 3 #3";
+    QTest::newRow("Scorpion: first row to the seventh") << Scorpion << "Hvvvvvv" << "Row 7 #1";
+    QTest::newRow("Scorpion: along a row") << Scorpion << "Hv>>>>>>" << "Row 2 #7";
+    QTest::newRow("Beleaguered Castle: across and down") << BCastle << "H>>>v" << "Row 2 #3";
+    QTest::newRow("Baker's Dozen: foundation, down, across") << BakersDozen << "Hvvv>" << "Column 6 #3";
+    QTest::newRow("Bisley: round") << Bisley << "H<^" << "Column 4 #3";
+    QTest::newRow("Maze: down, round to the top row") << Maze << "Hvvvvvv>" << "Row 1, place 2 #1";
 }
 
 void TestPointer::arrowsMoveWhereTheyPoint()
