@@ -457,10 +457,23 @@ private:
             std::swap(v[i - 1], v[rng.bounded(static_cast<quint32>(i))]);
     }
 
+    // Spots of the places whose cards count as progress (foundations,
+    // waste, discards) that would take a drop, as the game describes them.
+    std::vector<QPoint> progressTargets() const
+    {
+        const TableDescription table = w.game()->describeTable();
+        std::vector<QPoint> targets;
+        for (const TableSpot& s : gvecfTableSpots(table))
+            if (s.canDrop && table[s.place].where != CardWhere::Table && table[s.place].where != CardWhere::Stock)
+                targets.push_back(s.rect.topLeft());
+        return targets;
+    }
+
     // Tries sources and candidate targets from hotSpots() until the census
-    // changes; targets that took a card to a foundation or waste go first.
-    // Stacked deals search (nearly) every pair, so that "no move found"
-    // means there is none.
+    // changes; targets that take a card to a foundation or waste go first.
+    // Stacked deals search (nearly) every pair, and every source against
+    // those targets before any other move, so that play does not wander
+    // and "no move found" means there is none.
     bool seekMove()
     {
         std::vector<QPoint> spots = w.game()->hotSpots();
@@ -473,15 +486,25 @@ private:
         }
         std::vector<QPoint> sources = spots;
         shuffle(sources);
+        const std::vector<QPoint> progress = progressTargets();
         std::vector<QPoint> targets;
         for (const QPoint& t : spots)
             if (!rowEnds || std::none_of(spots.begin(), spots.end(), [&](QPoint s) { return s.y() == t.y() && s.x() > t.x(); }))
                 targets.push_back(t);
         shuffle(targets);
         std::stable_partition(targets.begin(), targets.end(),
-                              [&](QPoint t) { return progressTargets.contains(t); });
+                              [&](QPoint t) { return std::find(progress.begin(), progress.end(), t) != progress.end(); });
         int tries = 0;
         const int budget = stacked ? 4000 : 30;
+        if (stacked && tryDrops(sources, progress, tries, budget))
+            return true;
+        return tryDrops(sources, targets, tries, budget);
+    }
+
+    // Each source that picks up a card, dropped on each target in turn until
+    // one lands; false when none does within the budget.
+    bool tryDrops(const std::vector<QPoint>& sources, const std::vector<QPoint>& targets, int& tries, int budget)
+    {
         for (const QPoint& source : sources) {
             const QPointF at = onCard(source);
             const Before probe = before();
@@ -502,11 +525,8 @@ private:
                     continue;
                 if (++tries > budget)
                     return false;
-                const int before = progressOf(w.game()->census());
                 const QPointF jitter(static_cast<int>(rng.bounded(9)) - 4, static_cast<int>(rng.bounded(9)) - 4);
                 if (gesture(at, QPointF(target) + grab + jitter, 1)) {
-                    if (progressOf(w.game()->census()) > before && !progressTargets.contains(target))
-                        progressTargets.append(target);
                     ++counts.moves;
                     return true;
                 }
@@ -606,7 +626,6 @@ private:
     bool drag;
     int perMove;
     bool rowEnds;
-    QList<QPoint> progressTargets;
 };
 
 // Everything that must hold after every step; empty when all is well.
