@@ -496,7 +496,7 @@ private:
                               [&](QPoint t) { return std::find(progress.begin(), progress.end(), t) != progress.end(); });
         int tries = 0;
         const int budget = stacked ? 4000 : 30;
-        if (stacked && tryDrops(sources, progress, tries, budget))
+        if (stacked && !progress.empty() && tryDrops(sources, progress, tries, budget))
             return true;
         return tryDrops(sources, targets, tries, budget);
     }
