@@ -42,9 +42,11 @@ def keys(*names):
     subprocess.run(["xdotool", "key", "--delay", "60"] + list(names), check=True)
 
 
-def focus_window(title):  # no window manager: the keyboard goes where the client says
+def focus_window(title, frame):  # no window manager: the keyboard goes where the client says
     subprocess.run(["xdotool", "search", "--sync", "--onlyvisible", "--name", "^%s$" % title, "windowfocus", "--sync"],
                    check=True, timeout=STEP)
+    # Keys sent before the program has taken the focus in are lost.
+    pump_until(title + " active", lambda: frame.getState().contains(pyatspi.STATE_ACTIVE))
 
 
 def find(node, role, name=None):
@@ -77,8 +79,20 @@ def said_after(key_names, start):
     return pump_until(start + " said", lambda: [n for n in since(mark, "notification", "object:") if n.startswith(start)])
 
 
-def main():
+def main(program, log):
+    # Listening first: a program that starts while a listener is being
+    # registered may miss it and send no events at all.
     pyatspi.Registry.registerEventListener(on_event, "object:state-changed:focused", "object:state-changed:showing")
+    with open(log, "w") as out:
+        quillet = subprocess.Popen([program], stdout=out, stderr=subprocess.STDOUT)
+    try:
+        return drive()
+    finally:
+        quillet.kill()
+        quillet.wait()
+
+
+def drive():
     app = pump_until("program on the bus", application)
     games = pump_until("chooser list", lambda: find(app, "list", "Games"))
     entries = [games.getChildAtIndex(i).name for i in range(games.childCount)]
@@ -86,14 +100,14 @@ def main():
                    "7. Maze", "8. Monte Carlo", "9. Pyramid", "10. Scorpion", "Exit"]:
         fail("chooser entries %s" % entries)
     # The outline moves with the arrows, and the focus with it.
-    focus_window("Quillet")
+    focus_window("Quillet", pump_until("chooser window", lambda: find(app, "frame", "Quillet")))
     if focus_after(["Down"]) != ["1. Baker's Dozen"] or focus_after(["Down"] * 5)[-1] != "6. Golf":
         fail("the chooser's focus does not follow the outline")
     print("ok: chooser entries read, the focus follows the outline")
 
     keys("Return")
     golf = pump_until("Golf window", lambda: find(application(), "frame", "Golf"))
-    focus_window("Golf")
+    focus_window("Golf", golf)
     board = pump_until("Golf's board", lambda: find(golf, "list", "Table"))
     said_after(["alt+g", "n"], "New game")
     if board.childCount == 0:
@@ -109,4 +123,4 @@ def main():
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(*sys.argv[1:3]))

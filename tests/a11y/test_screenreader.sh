@@ -2,7 +2,8 @@
 # The program as a screen reader meets it on a desktop: a private X display,
 # a D-Bus session with the accessibility bus, the screen-reader flag set the
 # way desktops set it, and then the program, with nothing forced. A pyatspi
-# client reads and drives it (screenreader_client.py).
+# client, listening before the program starts as a screen reader does,
+# starts it, reads and drives it (screenreader_client.py).
 set -uo pipefail
 BIN=$(cd "${1:?usage: $0 <bin dir holding quillet>}" && pwd)
 HERE=$(cd "$(dirname "$0")" && pwd)
@@ -28,12 +29,7 @@ timeout 180 dbus-run-session -- bash -c '
     send() { dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus "$@" >/dev/null || exit 1; }
     send org.a11y.Bus.GetAddress
     send org.freedesktop.DBus.Properties.Set string:org.a11y.Status string:ScreenReaderEnabled variant:boolean:true
-    "$1/quillet" >"$2/quillet.log" 2>&1 &
-    /usr/bin/python3 "$3/screenreader_client.py"
-    rc=$?
-    kill $! 2>/dev/null
-    wait 2>/dev/null
-    exit $rc' _ "$BIN" "$WORK" "$HERE"
+    exec /usr/bin/python3 "$3/screenreader_client.py" "$1/quillet" "$2/quillet.log"' _ "$BIN" "$WORK" "$HERE"
 rc=$?
 [ $rc -ne 0 ] && [ $rc -ne 77 ] && { echo "program output:"; cat "$WORK/quillet.log"; }
 exit $rc
